@@ -1,0 +1,2 @@
+// Program entry. Replaced by the real start-up once the application spine lands.
+int main() { return 0; }
