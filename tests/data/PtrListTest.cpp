@@ -15,8 +15,8 @@ TEST(PtrList, IndexPastTheEndIsNullAndInsertPositions) {
     PtrList<int> list;
     EXPECT_EQ(list.Get(0), nullptr);
     list.Insert(&a);
-    list.Insert(&c, 5);  // at/after the count appends
-    list.Insert(&b, 1);  // before the element at position 1
+    list.Insert(&c, 5); // at/after the count appends
+    list.Insert(&b, 1); // before the element at position 1
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(list[0], &a);
     EXPECT_EQ(list[1], &b);
@@ -37,7 +37,7 @@ TEST(PtrList, OwningListDeletesOnRemoveAndClearButNotOnUnlink) {
         EXPECT_EQ(Counted::alive, 3);
         list.RemoveAt(0);
         EXPECT_EQ(Counted::alive, 2);
-        EXPECT_EQ(list.RemoveAt(0, false), kept);  // only unlinked
+        EXPECT_EQ(list.RemoveAt(0, false), kept); // only unlinked
         EXPECT_EQ(Counted::alive, 2);
         EXPECT_FALSE(list.Contains(kept));
         delete kept;
