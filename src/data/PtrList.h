@@ -6,8 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-template <typename T, bool Owning = false>
-class PtrList {
+template <typename T, bool Owning = false> class PtrList {
 public:
     PtrList() = default;
     PtrList(const PtrList&) = delete;
@@ -74,7 +73,8 @@ public:
 
     void Clear() {
         if constexpr (Owning)
-            for (T* item : items) delete item;
+            for (T* item : items)
+                delete item;
         items.clear();
     }
 

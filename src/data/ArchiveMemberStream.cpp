@@ -1,0 +1,18 @@
+#include "data/ArchiveMemberStream.h"
+
+bool ArchiveMemberStream::Open(GameArchive* archive, const std::string& name) {
+    return Open(ArchiveFamily(archive, nullptr), name);
+}
+
+bool ArchiveMemberStream::Open(const ArchiveFamily& family, const std::string& name) {
+    Close();
+    std::string text;
+    // An empty member is rejected here so the search goes on to the next archive.
+    bool found = SearchArchiveFamily(family, name, false, [&](std::span<const uint8_t> bytes) {
+        if (bytes.empty()) return false;
+        text.assign(bytes.begin(), bytes.end());
+        return true;
+    });
+    if (found) stream = std::make_unique<std::istringstream>(std::move(text));
+    return found;
+}
