@@ -1,0 +1,6 @@
+#include "rules/RandomGenerator.h"
+
+RandomGenerator& RandomGenerator::Shared() {
+    static RandomGenerator shared;
+    return shared;
+}
