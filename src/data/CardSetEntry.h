@@ -1,0 +1,14 @@
+#pragma once
+// One card set of the card-set catalog ("Cards.typ", "Cards_N.typ"). Its image
+// is a grid of width × height cells: rows 0 … 12 the faces from KÖNIG down to
+// ASS in the columns PIK, HERZ, KREUZ, KARO; row 13 the four card backs; row
+// 14, column 2, the marker overlay.
+#include <cstdint>
+#include <string>
+
+struct CardSetEntry {
+    std::string path;   // member name of the image in the cards archives (PATH:)
+    std::string name;   // shown to the player, underscores as blanks (NAME:)
+    int32_t width = 0;  // BREITE: pixels of one cell
+    int32_t height = 0; // HÖHE:
+};
