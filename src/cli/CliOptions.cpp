@@ -1,0 +1,194 @@
+#include "cli/CliOptions.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+bool ParseSeed(const char* text, uint32_t& value) {
+    const char* last = text + std::strlen(text);
+    auto [end, ec] = std::from_chars(text, last, value);
+    return *text != '\0' && ec == std::errc() && end == last;
+}
+
+size_t FolderSplit(const std::string& game) { return game.find_first_of("/\\"); }
+
+} // namespace
+
+const char* CliOptions::Usage() {
+    return "usage: kartenhaus-cli COMMAND [OPTIONS]\n"
+           "\n"
+           "Plays Kartenhaus games without a window.\n"
+           "\n"
+           "commands:\n"
+           "  deal     deal a game and print the table in the quick-save format\n"
+           "  replay   deal (or load) a game, apply a file of moves, tell whether it is won\n"
+           "  lint     check .game files for problems an author wants to know about\n"
+           "\n"
+           "Run 'kartenhaus-cli COMMAND --help' for the options of a command.\n";
+}
+
+const char* CliOptions::CommandHelp(CliCommand command) {
+    switch (command) {
+    case CliCommand::Deal:
+        return "usage: kartenhaus-cli deal (--data DIR --game CAT/GAME | --game-file FILE.game)\n"
+               "                          [--seed N]\n"
+               "\n"
+               "Loads the game, shuffles and deals it and prints the dealt table in the\n"
+               "quick-save format (it can be saved and given to 'replay --layout').\n"
+               "\n"
+               "  --data DIR         the data directory; the game is looked up as\n"
+               "                     CAT\\GAME\\GAME.game in DIR/games.gob, then in\n"
+               "                     games_1.gob ... games_99.gob, as the game does\n"
+               "  --game CAT/GAME    category folder and game folder of the catalog\n"
+               "  --game-file FILE   a .game file on disk instead\n"
+               "  --seed N           seed of the shuffle (0 ... 4294967295); without it the\n"
+               "                     millisecond clock seeds it, as in the game\n"
+               "\n"
+               "exit status: 0 dealt, 2 usage error or unreadable file\n";
+    case CliCommand::Replay:
+        return "usage: kartenhaus-cli replay (--data DIR --game CAT/GAME | --game-file FILE.game)\n"
+               "                            [--seed N] [--layout FILE.sav] --moves FILE [--print]\n"
+               "\n"
+               "Deals the game (or loads the table of a quick-save file) and applies the moves\n"
+               "of FILE, one per line; '#' starts a comment. Pile numbers are the ID: values\n"
+               "of the definition; N counts the visible cards from the top (1 = top card).\n"
+               "\n"
+               "  drag SRC N DST   drag the N-th card of pile SRC with the cards on it to DST\n"
+               "  auto SRC N       double click on that card (send it where it fits)\n"
+               "  click ID         click on pile ID where it shows no face-up card\n"
+               "                   (turn its face-down cards, or fetch from its linked piles)\n"
+               "  undo, redo, undo-all, redo-all   the history buttons\n"
+               "\n"
+               "After every line the automatic fills of the piles run until the table is\n"
+               "still. At the end it prints 'won' or 'not won'.\n"
+               "\n"
+               "  --data, --game, --game-file, --seed   as for 'deal'\n"
+               "  --layout FILE.sav  start from this quick-save table instead of a deal\n"
+               "  --moves FILE       the moves\n"
+               "  --print            print the table after every move\n"
+               "\n"
+               "exit status: 0 every move was legal (won or not), 3 a move was refused\n"
+               "('line L: refused: MOVE' and the table are printed), 2 usage error,\n"
+               "unreadable file or malformed moves file\n";
+    case CliCommand::Lint:
+        return "usage: kartenhaus-cli lint FILE.game...\n"
+               "\n"
+               "Loads each definition and reports, with the word and its position: unknown\n"
+               "keys in pile blocks, rule words that are in no table (they count as NICHTS),\n"
+               "ids of links, targets, sources and goals that no pile has, piles that no\n"
+               "other pile can give to or take from, and deals that leave cards in no pile\n"
+               "or ask for more cards than the deck holds.\n"
+               "\n"
+               "exit status: 0 clean, 1 problems found, 2 usage error or unreadable file\n";
+    case CliCommand::None: break;
+    }
+    return Usage();
+}
+
+std::string CliOptions::CategoryFolder() const {
+    size_t split = FolderSplit(game);
+    return split == std::string::npos ? std::string() : game.substr(0, split);
+}
+
+std::string CliOptions::GameFolder() const {
+    size_t split = FolderSplit(game);
+    return split == std::string::npos ? game : game.substr(split + 1);
+}
+
+bool CliOptions::Parse(int argc, char** argv, std::string& error) {
+    if (argc < 2) {
+        error = "no command given";
+        return false;
+    }
+    std::string word = argv[1];
+    if (word == "--help" || word == "-h" || word == "help") {
+        help = true;
+        return true;
+    }
+    if (word == "deal")
+        command = CliCommand::Deal;
+    else if (word == "replay")
+        command = CliCommand::Replay;
+    else if (word == "lint")
+        command = CliCommand::Lint;
+    else {
+        error = "unknown command \"" + word + "\"";
+        return false;
+    }
+
+    for (int i = 2; i < argc; ++i) {
+        std::string option = argv[i];
+        if (option == "--help" || option == "-h") {
+            help = true;
+            return true;
+        }
+        if (command == CliCommand::Lint) {
+            if (option.size() > 1 && option[0] == '-') {
+                error = "lint: unknown option \"" + option + "\"";
+                return false;
+            }
+            files.push_back(option);
+            continue;
+        }
+        auto value = [&](std::string& field) {
+            if (i + 1 >= argc) {
+                error = option + " needs a value";
+                return false;
+            }
+            field = argv[++i];
+            return true;
+        };
+        if (option == "--data") {
+            if (!value(dataDir)) return false;
+        } else if (option == "--game") {
+            if (!value(game)) return false;
+        } else if (option == "--game-file") {
+            if (!value(gameFile)) return false;
+        } else if (option == "--seed") {
+            std::string text;
+            if (!value(text)) return false;
+            uint32_t parsed = 0;
+            if (!ParseSeed(text.c_str(), parsed)) {
+                error = "--seed needs a number from 0 to 4294967295, not \"" + text + "\"";
+                return false;
+            }
+            seed = parsed;
+        } else if (command == CliCommand::Replay && option == "--layout") {
+            if (!value(layout)) return false;
+        } else if (command == CliCommand::Replay && option == "--moves") {
+            if (!value(moves)) return false;
+        } else if (command == CliCommand::Replay && option == "--print") {
+            print = true;
+        } else {
+            error = "unknown option \"" + option + "\"";
+            return false;
+        }
+    }
+
+    if (command == CliCommand::Lint) {
+        if (files.empty()) {
+            error = "lint needs at least one .game file";
+            return false;
+        }
+        return true;
+    }
+    bool fromData = !dataDir.empty() || !game.empty();
+    if (fromData == !gameFile.empty()) {
+        error = "give either --data DIR --game CAT/GAME or --game-file FILE.game";
+        return false;
+    }
+    if (fromData && (dataDir.empty() || game.empty())) {
+        error = "--data and --game go together";
+        return false;
+    }
+    if (fromData && (CategoryFolder().empty() || GameFolder().empty())) {
+        error = "--game needs CAT/GAME, the category and game folder names";
+        return false;
+    }
+    if (command == CliCommand::Replay && moves.empty()) {
+        error = "replay needs --moves FILE";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Command line of kartenhaus-cli: the command word and its options.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class CliCommand { None, Deal, Replay, Lint };
+
+class CliOptions {
+public:
+    // Parses argv. Returns false with a message in error for a usage error.
+    bool Parse(int argc, char** argv, std::string& error);
+
+    CliCommand command = CliCommand::None;
+    bool help = false;
+    std::string dataDir;  // --data
+    std::string game;     // --game CAT/GAME
+    std::string gameFile; // --game-file
+    std::optional<uint32_t> seed;
+    std::string layout; // --layout
+    std::string moves;  // --moves
+    bool print = false; // --print
+    std::vector<std::string> files; // lint
+
+    // Category and game folder of --game, split at the first '/' or '\'.
+    std::string CategoryFolder() const;
+    std::string GameFolder() const;
+
+    static const char* Usage();
+    static const char* CommandHelp(CliCommand command);
+};
