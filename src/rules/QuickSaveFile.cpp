@@ -15,9 +15,9 @@ namespace {
 
 // Reads white-space separated words, keeping at most kMaxWordLength characters of
 // each, so a file without white space cannot make one word grow without bound.
-class WordReader {
+class SaveWordReader {
 public:
-    explicit WordReader(std::istream& in) : in(in) {}
+    explicit SaveWordReader(std::istream& in) : in(in) {}
 
     std::optional<std::string> Next() {
         if (pending) return std::exchange(pending, std::nullopt);
@@ -73,7 +73,7 @@ int LeadingInteger(const std::string& word) {
 
 // Reads the value after a key. A word that is not a value is left for the caller,
 // so a missing value does not swallow the key that follows it.
-void ReadIntValue(WordReader& words, int& field) {
+void ReadIntValue(SaveWordReader& words, int& field) {
     auto word = words.Next();
     if (!word) return;
     auto value = WholeInteger(*word);
@@ -83,7 +83,7 @@ void ReadIntValue(WordReader& words, int& field) {
         words.PutBack(*word);
 }
 
-void ReadDoubleValue(WordReader& words, double& field) {
+void ReadDoubleValue(SaveWordReader& words, double& field) {
     auto word = words.Next();
     if (!word) return;
     auto value = WholeDouble(*word);
@@ -152,7 +152,7 @@ bool QuickSaveFile::WriteFile(const std::string& path) const {
 }
 
 void QuickSaveFile::Read(std::istream& in) {
-    WordReader words(in);
+    SaveWordReader words(in);
     int cardsKept = CardCount();
     auto readCards = [&](SavedPile& pile, const char* closing, bool faceDown) {
         while (auto word = words.Next()) {

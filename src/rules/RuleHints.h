@@ -1,0 +1,40 @@
+#pragma once
+// The words of the rule hint: what the card or the empty place under the pointer
+// accepts, built from the same rule numbers the piles play by and worded by the
+// numbered UI texts of the language file (slots 0 to 28):
+//   0..3 suit names KARO, PIK, HERZ, KREUZ   4..16 rank names ASS..KÖNIG
+//   17/18 the card can / cannot be taken     19 face-down cards (one int)
+//   20/21 red / black                        22 word before 23 for an ascending run
+//   23 a complete run                        24 capacity of an empty place (one int)
+//   25 room left on a pile (one int)         26 everything   27 nothing
+//   28 heading before a description
+// A missing text reads as empty. Every text is at most kMaxHintText characters.
+#include <functional>
+#include <optional>
+#include <string>
+
+class Card;
+class KartenStapel;
+template <typename T, bool Owning> class PtrList;
+
+// The UI text of a slot, or null when the language file has none.
+using UiTextLookup = std::function<const char*(int slot)>;
+
+constexpr size_t kMaxHintText = 999;
+
+// "KREUZ ASS": the suit name, a blank, the rank name.
+std::string CardName(const UiTextLookup& texts, int suit, int rank);
+// What may be laid on a card of this suit and rank under the suit rule (table A)
+// and the rank rule (table A) of its pile.
+std::string DescribeCardRules(const UiTextLookup& texts, int suitRule, int rankRule, int suit,
+                              int rank, bool wrap);
+// What an empty place accepts under its suit rule (table B) and rank rule (table B).
+std::string DescribeEmptyRules(const UiTextLookup& texts, int suitRule, int rankRule);
+
+// The text of the hint bubble for the pointer at (x, y): about hoveredCard (the
+// visible card under the pointer, or null), else about the first pile, in pile
+// order, whose face-down stack or place lies under the pointer. Nothing when
+// there is nothing under the pointer. Lines are separated by "\n".
+std::optional<std::string> RuleHintText(const UiTextLookup& texts,
+                                        const PtrList<KartenStapel, true>& piles,
+                                        const Card* hoveredCard, int x, int y);
