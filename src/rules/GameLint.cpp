@@ -90,6 +90,18 @@ std::string Printable(std::string_view latin1) {
     return out;
 }
 
+// Keys are upper-case words that end in a colon, "_START" or "_ENDE"; a title
+// such as "Kleine Leiter:" is a comment.
+bool LooksLikeKey(std::string_view word) {
+    if (!WordReader::IsStructural(word)) return false;
+    for (char c : word) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        bool upper = (c >= 'A' && c <= 'Z') || byte == 0xC4 || byte == 0xD6 || byte == 0xDC;
+        if (!upper && !(c >= '0' && c <= '9') && c != '_' && c != ':' && c != '/') return false;
+    }
+    return true;
+}
+
 std::string Quoted(std::string_view word) { return "\"" + Printable(word) + "\""; }
 
 struct IdReference {
@@ -169,7 +181,7 @@ private:
                 return;
             }
         }
-        if (WordReader::IsStructural(word) || colon != std::string_view::npos)
+        if (LooksLikeKey(word))
             Report(word, std::string("unknown key ") + Quoted(word) +
                              (inPile ? " in a pile block" : ""));
     }

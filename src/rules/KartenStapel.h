@@ -146,6 +146,12 @@ public:
     // Turns the visible cards over onto the face-down cards, keeping their order.
     void TurnVisibleFaceDown();
 
+    // ---- Double click (AutoMove.cpp) ----
+    // Sends a visible card of this pile, with the cards on it, to the first pile
+    // of the table that accepts it: goal piles first, then the others, each in
+    // pile order, never this pile. True when it moved.
+    bool AutoMoveCard(Card* card);
+
     // ---- Layout and hit tests ----
     void LayoutFaceDown();
     void LayoutVisible();

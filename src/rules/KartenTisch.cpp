@@ -54,6 +54,7 @@ void KartenTisch::Clear() {
 
 void KartenTisch::LoadGameDefinition(std::string_view fileBytes, uint32_t seed) {
     Clear();
+    ResetProgress();
     random.Seed(seed);
     WordReader words(fileBytes);
     ParseTopLevel(words);
@@ -61,6 +62,7 @@ void KartenTisch::LoadGameDefinition(std::string_view fileBytes, uint32_t seed) 
     BuildDeck(cardSize.x, cardSize.y);
     ShuffleDeck();
     DealInitialLayout();
+    PushUndoSnapshot(); // the dealt table is the first undo state
 }
 
 int32_t KartenTisch::LoadGameDefinition(std::istream& stream, uint32_t seed) {

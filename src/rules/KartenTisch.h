@@ -8,12 +8,16 @@
 // neither copied nor moved.
 #include <cstdint>
 #include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "rules/GameDefinition.h"
 #include "rules/RandomGenerator.h"
 #include "rules/TableSettings.h"
+#include "rules/QuickSaveFile.h"
+#include "rules/TableSnapshot.h"
 
 class WordReader;
 
@@ -61,6 +65,57 @@ public:
     std::vector<KartenStapel*> PilesWithId(int id) const;
     // The index of a pile in piles, -1 if it is not one of them.
     int IndexOfPile(const KartenStapel* pile) const { return piles.IndexOf(pile); }
+
+    // ---- Undo, score and time (UndoHistory.cpp) ----
+    // undoHistory[0] is the dealt table; undoIndex is the snapshot that matches
+    // the table, -1 before the first one. There is no limit on the history.
+    std::vector<std::unique_ptr<TableSnapshot>> undoHistory;
+    int undoIndex = -1;
+    int undoCount = 0;          // undo and redo steps taken in this game
+    int failedDoubleClicks = 0; // double clicks that moved nothing
+    double goalBonus = 0;       // 50 per visible card on the goal piles
+    double timeScore = 1000;    // time allowance, never below -goalBonus
+    double gameTime = 0;        // seconds played
+    bool rulesRelaxed = false;  // the chatter joker that relaxes every rule
+    // Statistics counters the running game bumps (ANZ_MOVES, ANZ_UNDO); the
+    // statistics files take them over. Loading a game does not reset them.
+    long long movesCounted = 0;
+    long long undosCounted = 0;
+
+    // Back to the state of a freshly loaded game: no history, full time allowance.
+    void ResetProgress();
+    // Records the table after a move (discarding the redo branch) and counts the move.
+    void PushUndoSnapshot();
+    // Gives every pile the cards of the snapshot and lays them out anew.
+    void RestoreSnapshot(const TableSnapshot& snapshot);
+    // The four history buttons. Each returns true and counts one undo step when
+    // it changed the table; at the start or the end of the history they do nothing.
+    bool UndoToStart();
+    bool UndoStep();
+    bool RedoStep();
+    bool RedoToEnd();
+    // Once per unpaused frame: goal bonus from the goal piles, and the time
+    // allowance falls by frameTime until the game is won.
+    void UpdateTimeScore(double frameTime);
+    // goalBonus + timeScore - 20 per undo step - 40 per failed double click,
+    // truncated; 0 after either chatter joker.
+    int ComputeScore() const;
+    // The chatter joker: every pile accepts everything, and the game scores 0.
+    void RelaxAllRules();
+
+    // ---- Quick save (QuickSave.cpp) ----
+    // The score state and the cards of every pile, as quick.sav holds them.
+    QuickSaveFile ToQuickSave() const;
+    // Writes quick.sav at path through a temporary file; false on any failure.
+    bool WriteQuickSave(const std::string& path) const;
+    // Rebuilds the game from a quick save: loads the definition afresh, drops the
+    // dealt cards, creates the saved cards and gives them to the piles by id, and
+    // makes the loaded table the only undo state.
+    void ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes,
+                       uint32_t seed);
+    // The same from the file at path; ResultFail and no change when it cannot be read.
+    int32_t ReadQuickSave(const std::string& path, std::string_view definitionBytes,
+                          uint32_t seed);
 
 private:
     void Clear();

@@ -1,0 +1,82 @@
+// The quick save of the running game: the score state and the cards of every
+// pile. Loading rebuilds the game from its definition and replaces the dealt
+// cards by the saved ones; the pile settings always come from the definition.
+#include "rules/KartenTisch.h"
+
+#include <memory>
+
+QuickSaveFile KartenTisch::ToQuickSave() const {
+    QuickSaveFile save;
+    save.undoCount = undoCount;
+    save.goalBonus = goalBonus;
+    save.timeScore = timeScore;
+    save.failedDoubleClicks = failedDoubleClicks;
+    save.gameTime = gameTime;
+    for (const KartenStapel* pile : piles) {
+        SavedPile saved;
+        saved.id = pile->pileId;
+        saved.closed = true;
+        for (const Card* card : pile->visibleCards) saved.cards.push_back({card->suit, card->rank, false});
+        for (const Card* card : pile->faceDownCards) saved.cards.push_back({card->suit, card->rank, true});
+        save.piles.push_back(std::move(saved));
+    }
+    return save;
+}
+
+bool KartenTisch::WriteQuickSave(const std::string& path) const {
+    return ToQuickSave().WriteFile(path);
+}
+
+void KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes,
+                                uint32_t seed) {
+    LoadGameDefinition(definitionBytes, seed);
+    undoHistory.clear();
+    undoIndex = -1;
+    for (KartenStapel* pile : piles) {
+        pile->visibleCards.Clear();
+        pile->faceDownCards.Clear();
+        pile->hoveredCard = nullptr;
+    }
+    deck.Clear();
+
+    undoCount = save.undoCount;
+    goalBonus = save.goalBonus;
+    timeScore = save.timeScore;
+    failedDoubleClicks = save.failedDoubleClicks;
+    gameTime = save.gameTime;
+
+    for (const SavedPile& saved : save.piles) {
+        std::vector<Card*> visible, faceDown;
+        for (const SavedCard& savedCard : saved.cards) {
+            auto card = std::make_unique<Card>(savedCard.rank, savedCard.suit);
+            card->jitter.x = static_cast<float>(random.Below(10) - 5);
+            card->jitter.y = static_cast<float>(random.Below(10) - 5);
+            card->size = cardSize;
+            card->position.x = static_cast<float>(random.Below(settings.screenWidth));
+            card->position.y = static_cast<float>(random.Below(settings.screenHeight));
+            card->target = card->position;
+            card->speed = settings.pileSpeed;
+            (savedCard.faceDown ? faceDown : visible).push_back(card.get());
+            deck.Append(card.release());
+        }
+        // A block that never ended, or whose id no pile has, leaves its cards in
+        // the deck but on no pile.
+        if (!saved.closed) continue;
+        std::vector<KartenStapel*> receivers = PilesWithId(saved.id);
+        if (receivers.empty()) continue;
+        KartenStapel* pile = receivers.front();
+        for (Card* card : visible) pile->visibleCards.Append(card);
+        for (Card* card : faceDown) pile->faceDownCards.Append(card);
+        pile->LayoutFaceDown();
+        pile->LayoutVisible();
+    }
+    PushUndoSnapshot(); // the loaded table is the only undo state
+}
+
+int32_t KartenTisch::ReadQuickSave(const std::string& path, std::string_view definitionBytes,
+                                   uint32_t seed) {
+    QuickSaveFile save;
+    if (!save.ReadFile(path)) return ResultFail;
+    ReadQuickSave(save, definitionBytes, seed);
+    return ResultOk;
+}
