@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 .PHONY: run test deps build bench sanitize clean
 
 run: build
-	cd $(BUILD)/data && ../kartenhaus
+	mkdir -p $(BUILD)/data && cd $(BUILD)/data && ../kartenhaus
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

@@ -1,2 +1,66 @@
-// Program entry. Replaced by the real start-up once the application spine lands.
-int main() { return 0; }
+// Program entry: the command line, the working directory, then the game.
+#include "app/AppState.h"
+#include "app/Application.h"
+#include "app/InputScript.h"
+#include "app/RunOptions.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Absolute(const std::string& path) {
+    if (path.empty()) return path;
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    return ec ? path : absolute.string();
+}
+
+// The data directory when none is given: the current directory if it holds the base
+// archive, else "data" beside the program if that does.
+void ChooseDefaultDataDirectory() {
+    std::error_code ec;
+    if (fs::exists("base.gob", ec)) return;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return;
+    const fs::path data = program.parent_path() / "data";
+    if (fs::exists(data / "base.gob", ec)) fs::current_path(data, ec);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ParseResult parsed = ParseCommandLine(argc, argv, std::cout, std::cerr);
+    if (parsed.outcome == ParseOutcome::UsageError) return 2;
+    if (parsed.outcome == ParseOutcome::Exit) return 0;
+    RunOptions options = parsed.options;
+    options.screenshot = Absolute(options.screenshot);
+
+    std::optional<InputScript> script;
+    if (!options.script.empty()) {
+        std::string error;
+        script = InputScript::Load(options.script, error);
+        if (!script) {
+            std::fprintf(stderr, "kartenhaus: %s\n", error.c_str());
+            return 2;
+        }
+    }
+
+    if (!options.dataDir.empty()) {
+        std::error_code ec;
+        fs::current_path(options.dataDir, ec);
+        if (ec) {
+            std::fprintf(stderr, "kartenhaus: cannot use data directory '%s': %s\n",
+                         options.dataDir.c_str(), ec.message().c_str());
+            return 2;
+        }
+    } else {
+        ChooseDefaultDataDirectory();
+    }
+
+    Application application(GetAppState(), options, std::move(script));
+    return application.Run();
+}

@@ -1,0 +1,6 @@
+#pragma once
+// The scene start-up makes current.
+class AppState;
+class Game;
+
+Game* CreateFirstScene(AppState& app, bool testScene);

@@ -1,0 +1,18 @@
+#pragma once
+// The loading screen shown while textures and sounds load: the splash picture, the caption
+// of the current language and a bar that fills over 57 steps.
+
+class AppState;
+
+namespace LoadingScreen {
+constexpr int FullSteps = 57;
+constexpr int BarLeft = 122;
+constexpr int BarRight = 940;
+
+// Right edge (in the splash picture) of the filled part of the bar after `steps` steps;
+// it stays at the bar's end after the last step.
+int FilledBarRight(int steps);
+} // namespace LoadingScreen
+
+// One loading step: counts it and, with `draw`, shows the loading screen.
+void AdvanceLoadingScreen(AppState& app, bool draw = true);

@@ -1,0 +1,96 @@
+#include "app/RunOptions.h"
+
+#include <charconv>
+#include <cstring>
+#include <ostream>
+
+#ifndef KH_VERSION
+#define KH_VERSION "0"
+#endif
+
+void PrintUsage(std::ostream& out) {
+    out << "Usage: kartenhaus [options]\n"
+           "\n"
+           "  --frames N          quit after N frames\n"
+           "  --screenshot FILE   write the last frame as a 1024 x 768 PNG picture\n"
+           "  --script FILE       play timed input events from FILE (see README.md)\n"
+           "  --data DIR          run in DIR (default: the current directory if it holds\n"
+           "                      base.gob, else the data directory beside the program)\n"
+           "  --step SECONDS      advance the clock by SECONDS every frame\n"
+           "  --require-content   stop on missing pictures even in a test run (a run with\n"
+           "                      --frames or --script reports them and goes on)\n"
+           "  --test-scene        start on the built-in test scene\n"
+           "  --help              show this help\n"
+           "  --version           show the version\n";
+}
+
+namespace {
+
+bool ParseInt(const char* text, int& value) {
+    const char* end = text + std::strlen(text);
+    auto [ptr, ec] = std::from_chars(text, end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+bool ParseDouble(const char* text, double& value) {
+    char* end = nullptr;
+    value = std::strtod(text, &end);
+    return end && *end == '\0' && end != text;
+}
+
+} // namespace
+
+ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    ParseResult result;
+    auto fail = [&](const std::string& reason) {
+        err << "kartenhaus: " << reason << "\n";
+        PrintUsage(err);
+        result.outcome = ParseOutcome::UsageError;
+        return result;
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        auto value = [&]() { return argv[++i]; };
+        if (arg == "--help" || arg == "-h") {
+            PrintUsage(out);
+            result.outcome = ParseOutcome::Exit;
+            return result;
+        }
+        if (arg == "--version") {
+            out << "kartenhaus " << KH_VERSION << "\n";
+            result.outcome = ParseOutcome::Exit;
+            return result;
+        }
+        if (arg == "--require-content") {
+            result.options.requireContent = true;
+            continue;
+        }
+        if (arg == "--test-scene") {
+            result.options.testScene = true;
+            continue;
+        }
+        const bool takesValue = arg == "--frames" || arg == "--screenshot" || arg == "--script" ||
+                                arg == "--data" || arg == "--step";
+        if (!takesValue) return fail("unknown option '" + arg + "'");
+        if (!hasValue) return fail("option " + arg + " needs a value");
+        const char* v = value();
+        if (arg == "--frames") {
+            if (!ParseInt(v, result.options.frames) || result.options.frames < 1)
+                return fail("--frames needs a whole number of at least 1, not '" + std::string(v) + "'");
+        } else if (arg == "--step") {
+            if (!ParseDouble(v, result.options.fixedStep) || !(result.options.fixedStep > 0.0) ||
+                result.options.fixedStep > 10.0)
+                return fail("--step needs seconds above 0 and at most 10, not '" + std::string(v) + "'");
+        } else if (*v == '\0') {
+            return fail("option " + arg + " needs a non-empty value");
+        } else if (arg == "--screenshot") {
+            result.options.screenshot = v;
+        } else if (arg == "--script") {
+            result.options.script = v;
+        } else {
+            result.options.dataDir = v;
+        }
+    }
+    return result;
+}

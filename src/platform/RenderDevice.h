@@ -1,0 +1,75 @@
+#pragma once
+// The drawing device: everything is drawn into a 1024 × 768 (back-buffer size) picture,
+// which Present scales into the window, keeping its proportions.
+#include "platform/PresentParameters.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct SDL_Renderer;
+struct SDL_Texture;
+struct SDL_Surface;
+class PlatformWindow;
+class Texture;
+
+enum class DeviceState {
+    Usable,
+    Lost,       // nothing can be drawn at the moment
+    NeedsReset, // drawing works again after Reset
+};
+
+class RenderDevice {
+public:
+    static std::unique_ptr<RenderDevice> Create(PlatformWindow& window,
+                                                const PresentParameters& parameters);
+    ~RenderDevice();
+    RenderDevice(const RenderDevice&) = delete;
+    RenderDevice& operator=(const RenderDevice&) = delete;
+
+    DeviceState TestCooperativeLevel() const;
+    // Reports from the window: minimised/hidden, visible again, device or targets reset.
+    void NoteLost() { lost = true; }
+    void NoteRestored() { lost = false; }
+    void NoteReset(bool deviceLost);
+    // Applies the parameters (windowed or desktop fullscreen) and rebuilds what the device
+    // lost. Returns false when the device is still unusable; it is retried later.
+    bool Reset(const PresentParameters& parameters);
+
+    void Clear(uint32_t argb);
+    void BeginScene();
+    void EndScene();
+    void Present();
+
+    // Pictures from PNG (or any format the decoder knows) bytes or a file; pixels of exactly
+    // Texture::ColourKey become transparent black. Null on failure.
+    std::unique_ptr<Texture> CreateTextureFromMemory(const void* data, size_t size);
+    std::unique_ptr<Texture> CreateTextureFromFile(const std::string& path);
+    // A picture of one colour.
+    std::unique_ptr<Texture> CreateSolidTexture(uint32_t argb, int width, int height);
+
+    // Writes the last drawn frame (call between EndScene and Present) as a PNG file.
+    bool SaveScreenshot(const std::string& path);
+
+    SDL_Renderer* Renderer() const { return renderer; }
+    int Width() const { return parameters.backBufferWidth; }
+    int Height() const { return parameters.backBufferHeight; }
+
+private:
+    friend class Texture;
+    RenderDevice(PlatformWindow& window, SDL_Renderer* renderer, const PresentParameters& p);
+    std::unique_ptr<Texture> Adopt(SDL_Surface* surface);
+    void Forget(Texture* texture);
+    bool CreateTarget();
+
+    PlatformWindow& window;
+    SDL_Renderer* renderer;
+    PresentParameters parameters;
+    SDL_Texture* target = nullptr; // the back buffer; null when the renderer has no targets
+    std::vector<Texture*> textures; // live textures, rebuilt after a device reset
+    bool lost = false;
+    bool needsReset = false;
+    bool texturesLost = false;
+};

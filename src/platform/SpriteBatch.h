@@ -1,0 +1,59 @@
+#pragma once
+// The one sprite batch everything is drawn through: a textured rectangle is drawn at the
+// origin of the current transform, modulated by an ARGB colour.
+#include "platform/IntRect.h"
+#include "platform/Transform2D.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class RenderDevice;
+class Texture;
+
+// The corners of a drawn rectangle after the transform, in the order top-left, top-right,
+// bottom-left, bottom-right of the source, with the matching texture coordinates (0 … 1).
+struct SpriteQuad {
+    std::array<PointF, 4> corners;
+    std::array<PointF, 4> uv;
+};
+
+class SpriteBatch {
+public:
+    explicit SpriteBatch(RenderDevice& device) : device(device) {}
+
+    // Begin opens the batch with alpha blending; End flushes it.
+    void Begin();
+    void End();
+    bool IsOpen() const { return open; }
+
+    void SetTransform(const Transform2D& t) { transform = t; }
+    const Transform2D& GetTransform() const { return transform; }
+
+    // Draws `source` (the whole picture when none) of the texture at the transform's origin.
+    // A null texture draws nothing; parts of the source outside the picture draw nothing.
+    void Draw(const Texture* texture, std::optional<IntRect> source, uint32_t argb);
+
+    // Sets the transform built from scaling and rotation about `centre` and the translation,
+    // then draws: the drawing primitive of the drawing layer.
+    void DrawTransformed(const Texture* texture, std::optional<IntRect> source, PointF scaling,
+                         std::optional<PointF> centre, double rotation, PointF translation,
+                         uint32_t argb) {
+        SetTransform(Transform2D::Build(scaling, centre, rotation, translation));
+        Draw(texture, source, argb);
+    }
+
+    // The drawing device was lost / has been reset.
+    void OnLostDevice();
+    void OnResetDevice();
+
+    // The quad that Draw sends for a source rectangle of a width × height picture, or none
+    // when nothing of the source lies on the picture.
+    static std::optional<SpriteQuad> BuildQuad(const Transform2D& transform, IntRect source,
+                                               int width, int height);
+
+private:
+    RenderDevice& device;
+    Transform2D transform;
+    bool open = false;
+};
