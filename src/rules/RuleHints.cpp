@@ -1,39 +1,18 @@
 #include "rules/RuleHints.h"
 
+#include "data/TextFormatter.h"
 #include "rules/KartenStapel.h"
 
 namespace {
 
-std::string Slot(const UiTextLookup& texts, int slot) {
-    const char* text = texts ? texts(slot) : nullptr;
-    return text ? std::string(text) : std::string();
+std::string Slot(const TextList& texts, int slot) {
+    const std::string* text = texts.Get(slot);
+    return text ? *text : std::string();
 }
 
-// Fills the one integer of a text slot. Only %d and %i take the number and
-// "%%" is a percent sign; anything else is copied as it stands, so a stray
-// conversion in a language file can never read an argument that is not there.
-std::string FormatCount(const std::string& format, int value) {
-    std::string out;
-    bool used = false;
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size()) {
-            char next = format[i + 1];
-            if (next == '%') {
-                out += '%';
-                ++i;
-                continue;
-            }
-            if ((next == 'd' || next == 'i') && !used) {
-                out += std::to_string(value);
-                used = true;
-                ++i;
-                continue;
-            }
-        }
-        out += format[i];
-    }
-    return out;
-}
+// A text slot with one number, through the safe formatter: a stray conversion
+// in a language file can never read an argument that is not there.
+std::string FormatCount(const std::string& format, int value) { return FormatText(format, {value}); }
 
 std::string Limited(std::string text) {
     if (text.size() > kMaxHintText) text.resize(kMaxHintText);
@@ -41,20 +20,20 @@ std::string Limited(std::string text) {
 }
 
 // Suit names lie in the slot order KARO, PIK, HERZ, KREUZ.
-std::string SuitName(const UiTextLookup& texts, int suit) {
+std::string SuitName(const TextList& texts, int suit) {
     if (suit < 0 || suit > 3) return {};
     return Slot(texts, (suit + 3) % 4);
 }
 
-std::string RankName(const UiTextLookup& texts, int rank) {
+std::string RankName(const TextList& texts, int rank) {
     if (rank < 0 || rank > 12) return {};
     return Slot(texts, 4 + rank);
 }
 
-std::string ColourWord(const UiTextLookup& texts, bool red) { return Slot(texts, red ? 20 : 21); }
+std::string ColourWord(const TextList& texts, bool red) { return Slot(texts, red ? 20 : 21); }
 
 // The rank below the card for VORHERIGE_MINUS; nothing when there is none.
-std::optional<std::string> RankBelow(const UiTextLookup& texts, int rank, bool wrap) {
+std::optional<std::string> RankBelow(const TextList& texts, int rank, bool wrap) {
     if (rank == 0) {
         if (!wrap) return std::nullopt;
         return RankName(texts, 12);
@@ -69,11 +48,11 @@ std::string TrimEnd(std::string text) {
 
 } // namespace
 
-std::string CardName(const UiTextLookup& texts, int suit, int rank) {
+std::string CardName(const TextList& texts, int suit, int rank) {
     return Limited(SuitName(texts, suit) + " " + RankName(texts, rank));
 }
 
-std::string DescribeCardRules(const UiTextLookup& texts, int suitRule, int rankRule, int suit,
+std::string DescribeCardRules(const TextList& texts, int suitRule, int rankRule, int suit,
                               int rank, bool wrap) {
     if (suitRule == SuitA::ALLES && rankRule == RankA::ALLES) return Limited(Slot(texts, 26));
     if (suitRule == SuitA::NICHTS || rankRule == RankA::NICHTS) return Limited(Slot(texts, 27));
@@ -122,7 +101,7 @@ std::string DescribeCardRules(const UiTextLookup& texts, int suitRule, int rankR
     return Limited(TrimEnd(text));
 }
 
-std::string DescribeEmptyRules(const UiTextLookup& texts, int suitRule, int rankRule) {
+std::string DescribeEmptyRules(const TextList& texts, int suitRule, int rankRule) {
     if (suitRule == SuitB::ALLES && rankRule == RankB::ALLES) return Limited(Slot(texts, 26));
     if (suitRule == SuitB::NICHTS || rankRule == RankB::NICHTS) return Limited(Slot(texts, 27));
     std::string text;
@@ -142,7 +121,7 @@ std::string DescribeEmptyRules(const UiTextLookup& texts, int suitRule, int rank
     return Limited(TrimEnd(text));
 }
 
-std::optional<std::string> RuleHintText(const UiTextLookup& texts,
+std::optional<std::string> RuleHintText(const TextList& texts,
                                         const PtrList<KartenStapel, true>& piles,
                                         const Card* hoveredCard, int x, int y) {
     if (hoveredCard && hoveredCard->owner) {

@@ -8,33 +8,30 @@
 //   23 a complete run                        24 capacity of an empty place (one int)
 //   25 room left on a pile (one int)         26 everything   27 nothing
 //   28 heading before a description
-// A missing text reads as empty. Every text is at most kMaxHintText characters.
-#include <functional>
+// A missing text reads as empty; the numbers are filled in by the safe formatter. Every text is at most kMaxHintText characters.
 #include <optional>
 #include <string>
 
+#include "data/LanguageTexts.h"
+
 class Card;
 class KartenStapel;
-template <typename T, bool Owning> class PtrList;
-
-// The UI text of a slot, or null when the language file has none.
-using UiTextLookup = std::function<const char*(int slot)>;
 
 constexpr size_t kMaxHintText = 999;
 
 // "KREUZ ASS": the suit name, a blank, the rank name.
-std::string CardName(const UiTextLookup& texts, int suit, int rank);
+std::string CardName(const TextList& texts, int suit, int rank);
 // What may be laid on a card of this suit and rank under the suit rule (table A)
 // and the rank rule (table A) of its pile.
-std::string DescribeCardRules(const UiTextLookup& texts, int suitRule, int rankRule, int suit,
+std::string DescribeCardRules(const TextList& texts, int suitRule, int rankRule, int suit,
                               int rank, bool wrap);
 // What an empty place accepts under its suit rule (table B) and rank rule (table B).
-std::string DescribeEmptyRules(const UiTextLookup& texts, int suitRule, int rankRule);
+std::string DescribeEmptyRules(const TextList& texts, int suitRule, int rankRule);
 
 // The text of the hint bubble for the pointer at (x, y): about hoveredCard (the
 // visible card under the pointer, or null), else about the first pile, in pile
 // order, whose face-down stack or place lies under the pointer. Nothing when
 // there is nothing under the pointer. Lines are separated by "\n".
-std::optional<std::string> RuleHintText(const UiTextLookup& texts,
+std::optional<std::string> RuleHintText(const TextList& texts,
                                         const PtrList<KartenStapel, true>& piles,
                                         const Card* hoveredCard, int x, int y);
