@@ -48,6 +48,10 @@ void KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view defi
     for (const SavedPile& saved : save.piles) {
         std::vector<Card*> visible, faceDown;
         for (const SavedCard& savedCard : saved.cards) {
+            // Suit and rank index card images and rule tables: others are dropped.
+            if (savedCard.suit < Suit::KREUZ || savedCard.suit > Suit::HERZ ||
+                savedCard.rank < Rank::ASS || savedCard.rank > Rank::KÖNIG)
+                continue;
             auto card = std::make_unique<Card>(savedCard.rank, savedCard.suit);
             card->jitter.x = static_cast<float>(random.Below(10) - 5);
             card->jitter.y = static_cast<float>(random.Below(10) - 5);

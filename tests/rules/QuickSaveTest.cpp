@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include <unistd.h>
+
+#include "ProgressTestSupport.h"
+
+namespace {
+
+std::string SavePath(const std::string& name) {
+    return (std::filesystem::temp_directory_path() /
+            ("kh_table_" + std::to_string(::getpid()) + "_" + name))
+        .string();
+}
+
+std::string Piles(const std::string& text) { return text.substr(text.find("STAPEL_START")); }
+
+} // namespace
+
+TEST(QuickSave, SaveMoveLoadBringsBackTableScoreAndClock) {
+    const std::string game = LadderGame();
+    auto table = LoadTable(game);
+    Play(*table, "auto 4 1\nauto 4 1\nundo\nredo");
+    table->gameTime = 95.4321;
+    table->failedDoubleClicks = 1;
+    table->UpdateTimeScore(3.0);
+    const std::string saved = TableText(*table);
+    const std::string path = SavePath("roundtrip.sav");
+    ASSERT_TRUE(table->WriteQuickSave(path));
+
+    Play(*table, "auto 3 1\nclick 3");
+    table->gameTime = 200;
+    const long long movesBefore = table->movesCounted;
+    ASSERT_EQ(table->ReadQuickSave(path, game, 5), KartenTisch::ResultOk);
+    EXPECT_EQ(TableText(*table), saved);
+    EXPECT_EQ(table->gameTime, 95.4321);
+    EXPECT_EQ(table->undoCount, 2);
+    EXPECT_EQ(table->failedDoubleClicks, 1);
+    EXPECT_EQ(table->timeScore, 997);
+    EXPECT_EQ(table->goalBonus, 200);
+    // The loaded table is the only undo state; the fresh deal and the loaded
+    // table count as two moves.
+    EXPECT_EQ(table->undoHistory.size(), 1u);
+    EXPECT_EQ(table->undoIndex, 0);
+    EXPECT_FALSE(table->UndoStep());
+    EXPECT_EQ(table->movesCounted, movesBefore + 2);
+    // The loaded cards belong to their piles and to the deck.
+    EXPECT_EQ(table->deck.Count(), 8);
+    for (KartenStapel* pile : table->piles)
+        for (Card* card : pile->visibleCards) {
+            EXPECT_EQ(card->owner, pile);
+            EXPECT_TRUE(table->deck.Contains(card));
+        }
+    // The game goes on from there.
+    Play(*table, "auto 3 1\nclick 3\nauto 3 1\nclick 1\nauto 2 1\nclick 1\nauto 2 1");
+    EXPECT_TRUE(table->IsGameWon());
+    std::remove(path.c_str());
+}
+
+TEST(QuickSave, LargeClockKeepsSixSignificantDigits) {
+    const std::string game = LadderGame();
+    auto table = LoadTable(game);
+    table->gameTime = 1234567.8;
+    const std::string path = SavePath("clock.sav");
+    ASSERT_TRUE(table->WriteQuickSave(path));
+    ASSERT_EQ(table->ReadQuickSave(path, game, 1), KartenTisch::ResultOk);
+    EXPECT_EQ(table->gameTime, 1.23457e+06);
+    std::remove(path.c_str());
+}
+
+TEST(QuickSave, ABlockWithAnUnknownIdLeavesItsCardsInTheDeckOnNoPile) {
+    const std::string game = LadderGame();
+    auto table = LoadTable(game);
+    QuickSaveFile save;
+    save.piles.push_back({99, {{1, 0, false}, {3, 0, false}}, true});
+    save.piles.push_back({5, {{1, 5, false}, {7, 1, false}}, true}); // suit 7 is dropped
+    save.piles.push_back({5, {{1, 6, true}}, true}); // the same id again adds to that pile
+    table->ReadQuickSave(save, game, 1);
+    EXPECT_EQ(table->deck.Count(), 4);
+    int onPiles = 0;
+    for (KartenStapel* pile : table->piles) onPiles += pile->TotalCount();
+    EXPECT_EQ(onPiles, 2);
+    KartenStapel* five = table->PilesWithId(5).front();
+    EXPECT_EQ(five->VisibleCount(), 1);
+    EXPECT_EQ(five->FaceDownCount(), 1);
+    EXPECT_FALSE(table->IsGameWon());
+}
+
+TEST(QuickSave, SavingTwiceKeepsOnlyTheSecondAndAMissingFileChangesNothing) {
+    const std::string game = LadderGame();
+    auto table = LoadTable(game);
+    const std::string path = SavePath("twice.sav");
+    ASSERT_TRUE(table->WriteQuickSave(path));
+    Play(*table, "auto 4 1\nauto 4 1");
+    ASSERT_TRUE(table->WriteQuickSave(path));
+    const std::string second = TableText(*table);
+    Play(*table, "auto 3 1");
+    ASSERT_EQ(table->ReadQuickSave(path, game, 3), KartenTisch::ResultOk);
+    EXPECT_EQ(Piles(TableText(*table)), Piles(second));
+
+    const std::string before = TableText(*table);
+    EXPECT_EQ(table->ReadQuickSave(path + ".missing", game, 3), KartenTisch::ResultFail);
+    EXPECT_EQ(TableText(*table), before);
+    EXPECT_EQ(table->undoIndex, 0);
+    std::remove(path.c_str());
+}
