@@ -5,10 +5,17 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <unistd.h>
 
 using namespace content;
 
 namespace {
+
+// Each test runs in its own process under ctest -j: one folder per process.
+std::filesystem::path TestDir() {
+    return std::filesystem::temp_directory_path() /
+           ("kh_textconv_test_" + std::to_string(getpid()));
+}
 
 struct RunResult {
     int exitCode;
@@ -17,7 +24,7 @@ struct RunResult {
 };
 
 RunResult Convert(const std::string& kind, const std::string& source) {
-    const auto dir = std::filesystem::temp_directory_path() / "kh_textconv_test";
+    const auto dir = TestDir();
     std::filesystem::create_directories(dir);
     const auto in = dir / ("source_" + kind + ".txt");
     const auto out = dir / ("out_" + kind + ".lng");
@@ -86,7 +93,7 @@ TEST(TextConv, RulesTextIsOneEntryWithParagraphs) {
     const auto r = Convert("rules", "# about\nFirst line\ncontinues.\n\nSecond.\n* item\n");
     ASSERT_EQ(r.exitCode, 0) << r.output;
     bool opened = false;
-    const auto dir = std::filesystem::temp_directory_path() / "kh_textconv_test";
+    const auto dir = TestDir();
     const auto entries = ReadWordList((dir / "out_rules.lng").string(), opened);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0], "First line continues.\n\nSecond.\n* item");
