@@ -76,7 +76,8 @@ TEST(MoveScript, StopsAtTheFirstBadLineKeepingTheMovesBefore) {
 
 TEST(MoveScript, BinaryGarbageIsAnErrorNotACrash) {
     std::string garbage;
-    for (int i = 0; i < 4096; ++i) garbage.push_back(static_cast<char>((i * 131 + 7) % 256));
+    for (int i = 0; i < 4096; ++i)
+        garbage.push_back(static_cast<char>((i * 131 + 7) % 256));
     std::istringstream in(garbage);
     MoveScript script;
     std::string error;

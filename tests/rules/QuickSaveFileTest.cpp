@@ -91,10 +91,10 @@ TEST(QuickSaveFile, ForeignContentIsSkippedAndMissingValuesKeepTheirDefaults) {
                                   "STAPEL_START junk SICHTBAR_START KARTE: x y KARTE: 4 1 "
                                   "KARTE: 1 13 KARTE: -1 2 KARTE: 2 12 SICHTBAR_ENDE STAPEL_ENDE "
                                   "PUNKTE: nan DBLFAILED: 7");
-    EXPECT_EQ(read.undoCount, 0);     // the next word was a key, not a value
-    EXPECT_EQ(read.timeScore, 1000);  // "abc" is no number
+    EXPECT_EQ(read.undoCount, 0);    // the next word was a key, not a value
+    EXPECT_EQ(read.timeScore, 1000); // "abc" is no number
     EXPECT_EQ(read.gameTime, 12);
-    EXPECT_EQ(read.goalBonus, 0);     // not-a-number is refused
+    EXPECT_EQ(read.goalBonus, 0); // not-a-number is refused
     EXPECT_EQ(read.failedDoubleClicks, 7);
     ASSERT_EQ(read.piles.size(), 1u);
     EXPECT_EQ(read.piles[0].id, 0); // a block without ID: gets 0
@@ -109,13 +109,15 @@ TEST(QuickSaveFile, ForeignContentIsSkippedAndMissingValuesKeepTheirDefaults) {
 TEST(QuickSaveFile, AbsurdInputStaysBounded) {
     std::string many = "STAPEL_START ID: 1 SICHTBAR_START\n";
     many.reserve(12 * 1000000 + 100);
-    for (int i = 0; i < 1000000; ++i) many += "KARTE:\t1\t2\n";
+    for (int i = 0; i < 1000000; ++i)
+        many += "KARTE:\t1\t2\n";
     many += "SICHTBAR_ENDE STAPEL_ENDE";
     QuickSaveFile read = FromText(many);
     EXPECT_EQ(read.CardCount(), QuickSaveFile::kMaxCards);
 
     std::string blocks;
-    for (int i = 0; i < QuickSaveFile::kMaxPiles + 50; ++i) blocks += "STAPEL_START STAPEL_ENDE ";
+    for (int i = 0; i < QuickSaveFile::kMaxPiles + 50; ++i)
+        blocks += "STAPEL_START STAPEL_ENDE ";
     EXPECT_EQ(FromText(blocks).piles.size(), static_cast<size_t>(QuickSaveFile::kMaxPiles));
 
     // Random bytes, and one endless word: read without a crash, nothing useful kept.
