@@ -80,6 +80,8 @@ int Create(const std::string& archiveName, const std::string& dirName) {
         if (!it->is_regular_file(error)) continue;
         if (fs::equivalent(it->path(), target, error)) continue; // the archive being written
         std::string relative = it->path().lexically_relative(root).generic_string();
+        if (relative.find('\\') != std::string::npos)
+            return Error(relative + ": a backslash in a file name would read as a folder");
         std::optional<std::string> latin1 = TextEncoding::Utf8ToLatin1(relative);
         if (!latin1) return Error(relative + ": file name not representable in Latin-1");
         std::replace(latin1->begin(), latin1->end(), '/', '\\');
