@@ -85,11 +85,19 @@ std::string CheckTable(KartenTisch& table) {
     return {};
 }
 
-// One random legal drag, as the card scene would make it.
+// One random legal drag or click, as the card scene would make it, then a frame.
 bool RandomMove(KartenTisch& table, RandomGenerator& rng) {
     int pileCount = table.piles.Count();
     if (pileCount == 0) return false;
+    table.UpdatePiles(0.02);
     KartenStapel* source = table.piles[rng.Below(pileCount)];
+    if (rng.Below(6) == 0) {
+        // A click: on the face-down cards of a pile without visible cards, or on its empty place.
+        if (source->VisibleCount() == 0 && source->FaceDownCount() > 0)
+            return source->UncoverByRule();
+        if (source->VisibleCount() == 0) return source->FetchFromLinked();
+        return false;
+    }
     if (source->VisibleCount() == 0) return false;
     Card* card = source->visibleCards[rng.Below(source->VisibleCount())];
     if (!source->CanGiveCard(card)) return false;

@@ -24,7 +24,8 @@ TEST(LinkedPiles, OneCardStockTurnsInOrderAndFetchesTheWasteBackInTheSameOrder) 
     Card* second = t.Down(t.stock, 1, 0);
     Card* top = t.Down(t.stock, 2, 0);
 
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(t.stock->UncoverByRule());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(t.stock->UncoverByRule());
     EXPECT_EQ(Cards(t.waste->visibleCards), (Cards_{top, second, third}));
     EXPECT_EQ(t.stock->TotalCount(), 0);
     EXPECT_EQ(third->owner, t.waste);
@@ -56,7 +57,8 @@ TEST(LinkedPiles, MultTurnsUpToItsCountPerLinkedPileAndStopsWhenTheStockRunsOut)
     EXPECT_EQ(stock->TotalCount(), 0);
 
     // Three per pile with more cards: the first pile gets three, the second the rest.
-    for (int i = 0; i < 4; ++i) t.Down(stock, i, 2);
+    for (int i = 0; i < 4; ++i)
+        t.Down(stock, i, 2);
     a->visibleCards.Clear();
     EXPECT_TRUE(stock->UncoverByRule());
     EXPECT_EQ(a->VisibleCount(), 3);
@@ -86,7 +88,8 @@ TEST(LinkedPiles, TurningVariantsFirstTurnTheLinkedPilesFaceDown) {
     // MULT_U: turn down, then up to ANZ_AUFDECKEN each.
     stock->KOVA = Kova::AUFDECKEN_VERKN_MULT_U;
     stock->ANZ_AUFDECKEN = 2;
-    for (int i = 0; i < 3; ++i) t.Down(stock, i, 1);
+    for (int i = 0; i < 3; ++i)
+        t.Down(stock, i, 1);
     EXPECT_TRUE(stock->UncoverByRule());
     EXPECT_EQ(a->FaceDownCount(), 3);
     EXPECT_EQ(a->VisibleCount(), 2);
@@ -151,7 +154,8 @@ TEST(LinkedPiles, APileAmongItsOwnLinksNeitherMovesCardsOntoItselfNorLosesThem) 
     KartenStapel* stock = t.Add(1);
     KartenStapel* waste = t.Add(2);
     LinkTestTable::Link(stock, {stock, waste});
-    for (int i = 0; i < 4; ++i) t.Down(stock, i, 3);
+    for (int i = 0; i < 4; ++i)
+        t.Down(stock, i, 3);
     for (int kova : {Kova::AUFDECKEN_VERKN_MULT, Kova::AUFDECKEN_VERKN_1,
                      Kova::AUFDECKEN_VERKN_MULT_U, Kova::AUFDECKEN_VERKN_1_U}) {
         stock->KOVA = kova;
@@ -160,7 +164,8 @@ TEST(LinkedPiles, APileAmongItsOwnLinksNeitherMovesCardsOntoItselfNorLosesThem) 
         EXPECT_EQ(stock->VisibleCount(), 0);
         EXPECT_EQ(t.TotalCards(), 4);
     }
-    for (int kola : {Kola::HOLEN_VERKN_VERDECKT, Kola::HOLEN_VERKN_SICHTBAR, Kola::HOLEN_VERKN_ALLE}) {
+    for (int kola :
+         {Kola::HOLEN_VERKN_VERDECKT, Kola::HOLEN_VERKN_SICHTBAR, Kola::HOLEN_VERKN_ALLE}) {
         stock->KOLA = kola;
         EXPECT_TRUE(stock->FetchFromLinked());
         EXPECT_EQ(t.TotalCards(), 4);
@@ -194,7 +199,8 @@ TEST(LinkedPiles, FreeCellsLimitTheRunThatMayBeLaidFromAnotherColumn) {
     t.Up(cells[0], 0, 0);
     t.Up(cells[1], 1, 0);
     std::vector<Card*> run;
-    for (int i = 0; i < 4; ++i) run.push_back(t.Up(source, 10 - i, i % 4));
+    for (int i = 0; i < 4; ++i)
+        run.push_back(t.Up(source, 10 - i, i % 4));
 
     EXPECT_TRUE(column->AcceptsCards(run[1], 3));
     EXPECT_FALSE(column->AcceptsCards(run[0], 4));
@@ -219,12 +225,15 @@ TEST(LinkedPiles, ReserveRefillsEachEmptiedColumnTopCardFirst) {
     LinkTestTable t;
     KartenStapel* reserve = t.Add(1);
     std::vector<KartenStapel*> columns;
-    for (int id = 2; id <= 5; ++id) columns.push_back(t.Add(id));
+    for (int id = 2; id <= 5; ++id)
+        columns.push_back(t.Add(id));
     reserve->AUTO_FILL_VERKN = true;
     LinkTestTable::Link(reserve, {columns[0], columns[1], columns[2], columns[3]});
     std::vector<Card*> reserveCards;
-    for (int i = 0; i < 3; ++i) reserveCards.push_back(t.Up(reserve, i, 0));
-    for (KartenStapel* column : columns) t.Up(column, 12, 1);
+    for (int i = 0; i < 3; ++i)
+        reserveCards.push_back(t.Up(reserve, i, 0));
+    for (KartenStapel* column : columns)
+        t.Up(column, 12, 1);
 
     reserve->UpdatePile(0.0);
     EXPECT_EQ(reserve->VisibleCount(), 3); // nothing is empty yet

@@ -15,7 +15,9 @@ std::string SavePath(const std::string& name) {
         .string();
 }
 
-std::string Piles(const std::string& text) { return text.substr(text.find("STAPEL_START")); }
+std::string Piles(const std::string& text) {
+    return text.substr(text.find("STAPEL_START"));
+}
 
 } // namespace
 
@@ -80,7 +82,8 @@ TEST(QuickSave, ABlockWithAnUnknownIdLeavesItsCardsInTheDeckOnNoPile) {
     table->ReadQuickSave(save, game, 1);
     EXPECT_EQ(table->deck.Count(), 4);
     int onPiles = 0;
-    for (KartenStapel* pile : table->piles) onPiles += pile->TotalCount();
+    for (KartenStapel* pile : table->piles)
+        onPiles += pile->TotalCount();
     EXPECT_EQ(onPiles, 2);
     KartenStapel* five = table->PilesWithId(5).front();
     EXPECT_EQ(five->VisibleCount(), 1);

@@ -9,14 +9,15 @@ namespace {
 // Slot texts in the roles of the rule hint: suit and rank names, then markers
 // that show which slot a line came from.
 TextList HintTexts() {
-    const char* words[] = {
-        "diamonds", "spades", "hearts", "clubs", "ace",  "two",   "three",
-        "four",     "five",   "six",    "seven", "eight", "nine", "ten",
-        "jack",     "queen",  "king",   "movable", "fixed", "%d face down",
-        "red",      "black",  "ascending", "complete run", "room for %d", "%d more",
-        "anything", "nothing", "takes:"};
+    const char* words[] = {"diamonds", "spades",   "hearts",    "clubs",        "ace",
+                           "two",      "three",    "four",      "five",         "six",
+                           "seven",    "eight",    "nine",      "ten",          "jack",
+                           "queen",    "king",     "movable",   "fixed",        "%d face down",
+                           "red",      "black",    "ascending", "complete run", "room for %d",
+                           "%d more",  "anything", "nothing",   "takes:"};
     TextList texts;
-    for (const char* word : words) texts.Append(new std::string(word));
+    for (const char* word : words)
+        texts.Append(new std::string(word));
     return texts;
 }
 
@@ -95,11 +96,14 @@ TEST(RuleHints, BubbleTextForACardAFaceDownStackAndAnEmptyPlace) {
     cell->MAX_GRÖSSE_SICHTBAR = 1;
     Card* lower = table.Up(column, Rank::ASS, Suit::KREUZ);
     Card* top = table.Up(column, Rank::NEUN, Suit::PIK);
-    for (int i = 0; i < 3; ++i) table.Down(stock, i, 1);
+    for (int i = 0; i < 3; ++i)
+        table.Down(stock, i, 1);
     for (KartenStapel* pile : table.piles)
-        for (Card* card : pile->visibleCards) card->position = card->target;
+        for (Card* card : pile->visibleCards)
+            card->position = card->target;
     for (KartenStapel* pile : table.piles)
-        for (Card* card : pile->faceDownCards) card->position = card->target;
+        for (Card* card : pile->faceDownCards)
+            card->position = card->target;
 
     EXPECT_EQ(RuleHintText(t, table.piles, top, 0, 0), "spades nine\nmovable\ntakes: red eight");
     // A card under another: no rule line; it cannot be taken with VERSCH_GRÖSSE 1.

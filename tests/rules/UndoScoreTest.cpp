@@ -33,7 +33,8 @@ TEST(UndoHistory, UndoRestoresEachStateAndAMoveDiscardsTheRedoBranch) {
               one.substr(one.find("STAPEL_START")));
     // Cards know their piles again after a restore.
     for (KartenStapel* pile : table->piles)
-        for (Card* card : pile->visibleCards) EXPECT_EQ(card->owner, pile);
+        for (Card* card : pile->visibleCards)
+            EXPECT_EQ(card->owner, pile);
 
     EXPECT_TRUE(table->RedoToEnd());
     EXPECT_EQ(table->undoIndex, 3);
@@ -60,12 +61,14 @@ TEST(UndoHistory, UndoRestoresEachStateAndAMoveDiscardsTheRedoBranch) {
 TEST(Score, GoalBonusAndTimeAllowance) {
     auto table = LoadTable(kHalfDoneGame);
     EXPECT_EQ(table->ComputeScore(), 1000);
-    for (int second = 0; second < 30; ++second) table->UpdateTimeScore(1.0);
+    for (int second = 0; second < 30; ++second)
+        table->UpdateTimeScore(1.0);
     EXPECT_EQ(table->goalBonus, 500);
     EXPECT_EQ(table->timeScore, 970);
     EXPECT_EQ(table->ComputeScore(), 1470);
     // The allowance never falls below minus the goal bonus.
-    for (int second = 30; second < 1500; ++second) table->UpdateTimeScore(1.0);
+    for (int second = 30; second < 1500; ++second)
+        table->UpdateTimeScore(1.0);
     EXPECT_EQ(table->timeScore, -500);
     EXPECT_EQ(table->ComputeScore(), 0);
     // A paused frame advances nothing.
@@ -81,7 +84,8 @@ STAPEL_START ID: 2 STAPEL_ENDE
 SPIEL_ZIEL_START ZIELSTAPEL_START 2 ZIELSTAPEL_ENDE SPIEL_ZIEL_ENDE)");
     table->UpdateTimeScore(2.5);
     EXPECT_EQ(table->ComputeScore(), 997); // 997.5, truncated
-    for (int i = 0; i < 2000; ++i) table->UpdateTimeScore(1.0);
+    for (int i = 0; i < 2000; ++i)
+        table->UpdateTimeScore(1.0);
     EXPECT_EQ(table->timeScore, 0); // held at minus a goal bonus of 0
     // Three undo steps and a failed double click cost 100 points; the score may
     // go below zero.
