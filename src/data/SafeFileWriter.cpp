@@ -2,16 +2,21 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool SafeFileWriter::WriteWhole(const std::filesystem::path& target, std::string_view contents) {
-    std::filesystem::path temporary = target;
-    temporary += ".tmp";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A unique name, so two running copies never write into the same temporary file.
+    std::string pattern = target.string() + ".XXXXXX";
+    int fd = ::mkstemp(pattern.data());
     if (fd < 0) return false;
+    std::filesystem::path temporary = pattern;
+    ::fchmod(fd, 0644);
     bool ok = true;
     const char* data = contents.data();
     size_t left = contents.size();

@@ -1,6 +1,6 @@
 #pragma once
 // Replaces a file in one step: the contents go to a temporary file beside the
-// target ("NAME.tmp"), which is flushed, closed and then renamed over the
+// target ("NAME.XXXXXX"), which is flushed, closed and then renamed over the
 // target. A crash or a full disk leaves either the old file or the new one,
 // never a truncated one. Used for every file the program writes at exit.
 #include <filesystem>

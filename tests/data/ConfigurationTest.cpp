@@ -48,7 +48,10 @@ TEST(Configuration, DefaultFileIsByteExact) {
     Configuration config;
     ASSERT_TRUE(config.WriteConfigurationFile(dir / kConfigurationFileName));
     EXPECT_EQ(TempDir::Read(dir / kConfigurationFileName), kDefaultFile);
-    EXPECT_FALSE(std::filesystem::exists(dir / "solitär.cfg.tmp"));
+    // Nothing but the settings file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(Configuration, MissingOrEmptyFileGivesDefaults) {
