@@ -237,6 +237,7 @@ private:
                               " is in no table of that key; it counts as NICHTS");
     }
 
+    // open is the opening word as it stands in the text, for its position.
     void IdList(std::string_view open, std::string_view close, const char* role) {
         while (auto word = words.Next()) {
             if (*word == close) return;
@@ -254,7 +255,7 @@ private:
         while (auto word = words.Next()) {
             if (*word == "SPIEL_ZIEL_ENDE") return;
             if (*word == "ZIELSTAPEL_START")
-                IdList("ZIELSTAPEL_START", "ZIELSTAPEL_ENDE", "goal pile");
+                IdList(*word, "ZIELSTAPEL_ENDE", "goal pile");
         }
         problems.push_back(At(openOffset, "\"SPIEL_ZIEL_START\" is never closed by "
                                           "\"SPIEL_ZIEL_ENDE\""));
@@ -276,7 +277,7 @@ private:
             bool group = false;
             for (const IdGroup& g : kPileGroups) {
                 if (*word == g.open) {
-                    IdList(g.open, g.close, g.role);
+                    IdList(*word, g.close, g.role);
                     group = true;
                 }
             }

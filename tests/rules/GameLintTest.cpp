@@ -1,0 +1,69 @@
+#include "rules/GameLint.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> Messages(const std::string& text) {
+    GameLint lint;
+    std::vector<std::string> messages;
+    for (const LintProblem& problem : lint.Check(text))
+        messages.push_back(std::to_string(problem.line) + ":" + std::to_string(problem.column) +
+                           " " + problem.message);
+    return messages;
+}
+
+// Two piles that drag to each other, a goal list and a full deal: nothing to report.
+const char* kClean = R"(
+SPIEL_ANZ_KARTEN: 4 SPIEL_AF: ALLES SPIEL_AW: ALLES
+STAPEL_START ID: 1 AF: ALLES AW: ALLES ZIELSTAPEL_START 2 ZIELSTAPEL_ENDE
+  INIT_ANZ_SICHTBAR: 4 STAPEL_ENDE
+STAPEL_START ID: 2 AF: ALLES AW: ALLES AFLS: ALLES AWLS: ALLES
+  QUELLSTAPEL_START 1 QUELLSTAPEL_ENDE STAPEL_ENDE
+SPIEL_ZIEL_START ZIELSTAPEL_START 2 ZIELSTAPEL_ENDE SPIEL_ZIEL_ENDE
+)";
+
+} // namespace
+
+TEST(GameLint, ACleanDefinitionAndOneConnectedOnlyThroughLinks) {
+    EXPECT_TRUE(Messages(kClean).empty());
+    // A stock that only turns cards onto a waste is connected by its link.
+    std::string withStock = std::string(kClean) + R"(
+STAPEL_START ID: 3 KOVA: AUFDECKEN_VERKN_1 VERK_STAPEL_START 4 VERK_STAPEL_ENDE STAPEL_ENDE
+STAPEL_START ID: 4 STAPEL_ENDE)";
+    EXPECT_TRUE(Messages(withStock).empty());
+}
+
+TEST(GameLint, DealsThatLeaveCardsOrAskForCardsTheFiltersCannotGive) {
+    EXPECT_EQ(Messages(R"(
+SPIEL_ANZ_KARTEN: 52 SPIEL_AF: ALLES SPIEL_AW: ALLES
+STAPEL_START ID: 1 ZIELSTAPEL_START 2 ZIELSTAPEL_ENDE INIT_AW: ASS INIT_ANZ_SICHTBAR: 6 STAPEL_ENDE
+STAPEL_START ID: 2 QUELLSTAPEL_START 1 QUELLSTAPEL_ENDE INIT_ANZ_VERDECKT: 40 STAPEL_ENDE
+SPIEL_ZIEL_START ZIELSTAPEL_START 2 ZIELSTAPEL_ENDE SPIEL_ZIEL_ENDE)"),
+              (std::vector<std::string>{
+                  "3:1 pile 1 asks for 6 cards but may get only 4 (its INIT_AF and INIT_AW admit "
+                  "too few of the cards left)",
+                  "0:0 the deal leaves 8 cards in no pile: the game can never be won"}));
+}
+
+TEST(GameLint, BlocksAndGroupsThatNeverCloseAndMissingEssentials) {
+    EXPECT_EQ(Messages("STAPEL_START KOVA: UMDREHEN ZIELSTAPEL_START 1"),
+              (std::vector<std::string>{
+                  "1:1 \"STAPEL_START\" is never closed by \"STAPEL_ENDE\"",
+                  "1:1 pile block without \"ID:\"",
+                  "1:1 pile -1: no other pile can give cards to it or take cards from it",
+                  "1:20 rule word \"UMDREHEN\" after \"KOVA:\" is in no table of that key; it "
+                  "counts as NICHTS",
+                  "1:29 \"ZIELSTAPEL_START\" is never closed by \"ZIELSTAPEL_ENDE\"",
+                  "1:46 target pile id 1 names no pile",
+                  "0:0 the deck is empty (\"SPIEL_ANZ_KARTEN:\" missing or 0)"}));
+    std::vector<std::string> noGoal = Messages(R"(SPIEL_ANZ_KARTEN: 0 ID: 3
+STAPEL_START ID: 1 INIT_ANZ_SICHTBAR: x SPIEL_ZIEL_START STAPEL_ENDE)");
+    EXPECT_EQ(noGoal, (std::vector<std::string>{
+                          "1:21 key \"ID:\" stands outside a pile block",
+                          "2:1 pile 1: no other pile can give cards to it or take cards from it",
+                          "2:39 \"x\" after \"INIT_ANZ_SICHTBAR:\" is not a number",
+                          "2:41 \"SPIEL_ZIEL_START\" inside a pile block: is \"STAPEL_ENDE\" "
+                          "missing?",
+                          "0:0 the deck is empty (\"SPIEL_ANZ_KARTEN:\" missing or 0)"}));
+}
