@@ -4,9 +4,14 @@
 #include "platform/RenderDevice.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
+#include "data/CatalogSelection.h"
 
 AppState::AppState(bool useFiles) : persistent(useFiles) {
-    if (persistent) ReadConfigurationFile(kConfigurationFileName);
+    if (!persistent) return;
+    ReadConfigurationFile(kConfigurationFileName);
+    LoadUiTexts(language);
+    CatalogReader::ReadCardSetCatalog(cardSets);
+    CatalogReader::ReadBackgroundCatalog(backgrounds);
 }
 
 AppState::~AppState() {
@@ -25,6 +30,35 @@ AppState::~AppState() {
 
 void AppState::ReleaseTextures() {
     for (auto& texture : textures) texture.reset();
+}
+
+int32_t AppState::LoadTexture(const std::string& name, std::unique_ptr<Texture>& out,
+                              GameArchive* archive, bool allowFiles) {
+    return LoadFamilyTexture(ArchiveFamily(archive, nullptr), name, allowFiles, out);
+}
+
+int32_t AppState::LoadFamilyTexture(const ArchiveFamily& family, const std::string& name,
+                                    bool allowFiles, std::unique_ptr<Texture>& out) {
+    if (!device) return kResultFail;
+    std::unique_ptr<Texture> loaded;
+    const bool found = SearchArchiveFamily(family, name, allowFiles, [&](std::span<const uint8_t> bytes) {
+        loaded = device->CreateTextureFromMemory(bytes.data(), bytes.size());
+        // One retry with the same bytes, as the first creation may fail for want of memory.
+        if (!loaded) loaded = device->CreateTextureFromMemory(bytes.data(), bytes.size());
+        return loaded != nullptr;
+    });
+    if (!found) return kResultFail;
+    out = std::move(loaded);
+    return 0;
+}
+
+void AppState::LoadCardSet(int index) {
+    if (!CatalogSelection::Select(index, cardSets, currentCardSetIndex, currentCardSet)) return;
+    textures[CardSetSlot].reset();
+    if (currentCardSet)
+        LoadFamilyTexture(ArchiveFamily(cardsArchive, cardAddOnArchives), currentCardSet->path, true,
+                          textures[CardSetSlot]);
+    cardSet = currentCardSetIndex;
 }
 
 AppState& GetAppState() {

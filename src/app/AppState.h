@@ -5,7 +5,10 @@
 // window (platform objects are created by start-up and held by pointer).
 #include "app/OwnedPtr.h"
 #include "app/ScheduledSound.h"
+#include "data/ArchiveSet.h"
+#include "data/CatalogReader.h"
 #include "data/Configuration.h"
+#include "data/LanguageTexts.h"
 #include "data/PtrList.h"
 #include "platform/PresentParameters.h"
 
@@ -26,14 +29,22 @@ class SystemFont;
 class HintergrundGrafik;
 class PlapperMaschine;
 
-class AppState : public Configuration {
+// E_FAIL, the general failure of the operations that return a 32-bit result.
+inline constexpr int32_t kResultFail = static_cast<int32_t>(0x80004005u);
+
+// The settings (Configuration), the archives (ArchiveSet) and the texts (LanguageTexts) are
+// base records, so their fields are AppState fields of the same names.
+class AppState : public Configuration, public ArchiveSet, public LanguageTexts {
 public:
     static constexpr int TextureSlots = 45;
     static constexpr int SoundSlots = 28;
     static constexpr int SplashSlot = 2;
+    static constexpr int CardSetSlot = 4;
+    static constexpr int BackgroundSlot = 5;
 
     // With `useFiles` the settings are read from "solitär.cfg" (and written back when the
-    // state is destroyed).
+    // state is destroyed), the UI texts of the configured language and the card-set and
+    // background catalogs are read, all from the working directory.
     explicit AppState(bool useFiles = false);
     ~AppState();
     AppState(const AppState&) = delete;
@@ -72,11 +83,12 @@ public:
     std::array<std::unique_ptr<Texture>, TextureSlots> textures;
     int32_t loadingSteps = 0; // steps of the loading screen so far
 
-    PtrList<std::string, true> uiTexts;
-    PtrList<std::string, true> gameTexts;
-
+    BackgroundList backgrounds;
     int32_t currentBackgroundIndex = -1;
+    const BackgroundEntry* currentBackground = nullptr;
+    CardSetList cardSets;
     int32_t currentCardSetIndex = -1;
+    const CardSetEntry* currentCardSet = nullptr;
 
     int32_t targetHover = 0;
     double shotRecoil = 0.0;
@@ -92,6 +104,19 @@ public:
 
     // Releases every texture slot (the device-bound resources of shutdown).
     void ReleaseTextures();
+
+    // Loads a picture from `archive` (null: no archive), falling back to the file of that
+    // name in the working directory when `allowFiles` is set. 0 or kResultFail; on failure
+    // `out` is left untouched.
+    int32_t LoadTexture(const std::string& name, std::unique_ptr<Texture>& out, GameArchive* archive,
+                        bool allowFiles);
+    // The same over a family: the main archive, then the add-ons; with `allowFiles` each
+    // archive's attempt falls back to the loose file before the next archive is tried.
+    int32_t LoadFamilyTexture(const ArchiveFamily& family, const std::string& name, bool allowFiles,
+                              std::unique_ptr<Texture>& out);
+    // Makes the card set at `index` the loaded one (its picture in texture slot 4) and records
+    // it as the `cardSet` setting. An index outside the catalog falls back to the first set.
+    void LoadCardSet(int index);
 
 private:
     bool persistent = false;

@@ -1,7 +1,6 @@
 #include "app/Application.h"
 
 #include "app/AppState.h"
-#include "app/Archives.h"
 #include "app/FirstScene.h"
 #include "app/FrameStep.h"
 #include "app/Game.h"
@@ -32,7 +31,7 @@ int Application::Run() {
     }
     if (StartUp() == StartResult::Failed) {
         ReleaseResources();
-        CloseArchives(app);
+        app.CloseArchives();
         Platform::Shutdown();
         return 1;
     }
@@ -49,7 +48,7 @@ Application::StartResult Application::StartUp() {
     app.runState = 0;
     app.screenWidth = 1024;
     app.screenHeight = 768;
-    OpenArchives(app);
+    app.OpenArchives();
 
     app.window = PlatformWindow::Create("Fenster", app.screenWidth, app.screenHeight, app.fullscreen);
     app.presentParameters = PresentParameters{};
@@ -70,7 +69,8 @@ Application::StartResult Application::StartUp() {
     app.loadingSteps = 0;
     std::vector<std::string> missing;
     const bool complete = LoadTextureTable(
-        app, [this](const std::string& name) { return ReadBaseMember(app, name); }, &missing);
+        app, [this](const std::string& name) { return ReadMember(app.baseArchive.get(), name); },
+        &missing);
     if (!complete) {
         if (options.IsTestRun() && !options.requireContent) {
             std::fprintf(stderr, "kartenhaus: %zu of %zu pictures of base.gob are missing; a test run "
@@ -90,8 +90,7 @@ Application::StartResult Application::StartUp() {
 
     app.textures[AppState::SplashSlot].reset();
     app.currentScene = CreateFirstScene(app, options.testScene);
-    // FIXME: the chosen card set is loaded here (LoadCardSet with app.cardSet) once the
-    // card-set catalog exists.
+    app.LoadCardSet(app.cardSet);
 
     if (options.fixedStep > 0.0)
         InitialiseTimer(app, syntheticFrequency, syntheticCounter, 0);
@@ -141,7 +140,7 @@ int Application::FrameLoop() {
             WriteFinalScreenshot();
             ReleaseResources();
             DeleteScene();
-            CloseArchives(app);
+            app.CloseArchives();
             return screenshotFailed ? 1 : procedure.QuitCode();
         }
         DeliverScriptEvents(frame);
@@ -173,7 +172,7 @@ int Application::FrameLoop() {
     WriteFinalScreenshot();
     DeleteScene();
     ReleaseResources();
-    CloseArchives(app);
+    app.CloseArchives();
     return screenshotFailed ? 1 : 0;
 }
 

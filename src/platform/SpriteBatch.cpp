@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 void SpriteBatch::Begin() {
     open = true;
@@ -42,6 +44,21 @@ std::optional<SpriteQuad> SpriteBatch::BuildQuad(const Transform2D& t, IntRect s
     return q;
 }
 
+namespace {
+
+// SDL's software renderer crashes on triangles much larger than this (SDL 2.26), so big
+// quads are drawn as a grid of smaller ones. The grid shares its vertices, so no seams show.
+constexpr float maxPieceSize = 384.0f;
+
+PointF Lerp(PointF a, PointF b, float t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; }
+
+// Bilinear point of the quad (exact for the affine images of rectangles).
+PointF QuadPoint(const std::array<PointF, 4>& p, float u, float v) {
+    return Lerp(Lerp(p[0], p[1], u), Lerp(p[2], p[3], u), v);
+}
+
+} // namespace
+
 void SpriteBatch::Draw(const Texture* texture, std::optional<IntRect> source, uint32_t argb) {
     if (!texture || !texture->Handle()) return;
     const IntRect rect = source.value_or(IntRect{0, 0, texture->Width(), texture->Height()});
@@ -49,12 +66,32 @@ void SpriteBatch::Draw(const Texture* texture, std::optional<IntRect> source, ui
     if (!quad) return;
     const SDL_Color colour{static_cast<uint8_t>(argb >> 16), static_cast<uint8_t>(argb >> 8),
                            static_cast<uint8_t>(argb), static_cast<uint8_t>(argb >> 24)};
-    SDL_Vertex vertices[4];
-    for (int i = 0; i < 4; ++i) {
-        vertices[i].position = {quad->corners[i].x, quad->corners[i].y};
-        vertices[i].color = colour;
-        vertices[i].tex_coord = {quad->uv[i].x, quad->uv[i].y};
+    const auto& c = quad->corners;
+    auto distance = [](PointF a, PointF b) { return std::hypot(b.x - a.x, b.y - a.y); };
+    const int columns = std::clamp(static_cast<int>(std::max(distance(c[0], c[1]), distance(c[2], c[3])) / maxPieceSize) + 1, 1, 64);
+    const int rows = std::clamp(static_cast<int>(std::max(distance(c[0], c[2]), distance(c[1], c[3])) / maxPieceSize) + 1, 1, 64);
+
+    // Reused by every draw; drawing happens on the one thread that owns the window.
+    static std::vector<SDL_Vertex> vertices;
+    static std::vector<int> indices;
+    vertices.clear();
+    indices.clear();
+    for (int row = 0; row <= rows; ++row) {
+        const float v = static_cast<float>(row) / rows;
+        for (int column = 0; column <= columns; ++column) {
+            const float u = static_cast<float>(column) / columns;
+            const PointF position = QuadPoint(c, u, v);
+            const PointF uv = QuadPoint(quad->uv, u, v);
+            vertices.push_back(SDL_Vertex{{position.x, position.y}, colour, {uv.x, uv.y}});
+        }
     }
-    static const int indices[6] = {0, 1, 2, 2, 1, 3};
-    SDL_RenderGeometry(device.Renderer(), texture->Handle(), vertices, 4, indices, 6);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column) {
+            const int topLeft = row * (columns + 1) + column;
+            const int bottomLeft = topLeft + columns + 1;
+            for (int index : {topLeft, topLeft + 1, bottomLeft, bottomLeft, topLeft + 1, bottomLeft + 1})
+                indices.push_back(index);
+        }
+    SDL_RenderGeometry(device.Renderer(), texture->Handle(), vertices.data(),
+                       static_cast<int>(vertices.size()), indices.data(), static_cast<int>(indices.size()));
 }

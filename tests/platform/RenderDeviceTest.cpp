@@ -1,0 +1,159 @@
+// The drawing device on the off-screen driver: pictures from PNG bytes and what a draw
+// leaves in the back buffer.
+#include "platform/Platform.h"
+#include "platform/PlatformWindow.h"
+#include "platform/RenderDevice.h"
+#include "platform/SpriteBatch.h"
+#include "platform/Texture.h"
+#include "PngBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+class RenderDeviceTest : public ::testing::Test {
+protected:
+    std::unique_ptr<PlatformWindow> window;
+    std::unique_ptr<RenderDevice> device;
+
+    void SetUp() override {
+        ASSERT_TRUE(Platform::Initialise());
+        window = PlatformWindow::Create("Fenster", 1024, 768, false);
+        ASSERT_TRUE(window);
+        window->Show(); // a hidden window counts as a lost device
+        PresentParameters p;
+        p.backBufferWidth = 1024;
+        p.backBufferHeight = 768;
+        device = RenderDevice::Create(*window, p);
+        ASSERT_TRUE(device);
+    }
+    void TearDown() override {
+        device.reset();
+        window.reset();
+        Platform::Shutdown();
+    }
+
+    // The colour of one back-buffer pixel of the frame drawn by `draw`.
+    uint32_t PixelAfter(const std::function<void(SpriteBatch&)>& draw, int x, int y) {
+        SpriteBatch sprite(*device);
+        device->BeginScene();
+        device->Clear(0xFF646464);
+        sprite.Begin();
+        draw(sprite);
+        sprite.End();
+        device->EndScene();
+        const std::string file = (std::filesystem::temp_directory_path() /
+                                  ("kh_frame_" + std::to_string(getpid()) + ".png"))
+                                     .string();
+        EXPECT_TRUE(device->SaveScreenshot(file));
+        device->Present();
+        SDL_Surface* shot = IMG_Load(file.c_str());
+        std::remove(file.c_str());
+        if (!shot) return 0;
+        SDL_Surface* argb = SDL_ConvertSurfaceFormat(shot, SDL_PIXELFORMAT_ARGB8888, 0);
+        const uint32_t pixel = static_cast<uint32_t*>(argb->pixels)[y * argb->pitch / 4 + x];
+        SDL_FreeSurface(argb);
+        SDL_FreeSurface(shot);
+        return pixel;
+    }
+};
+
+TEST_F(RenderDeviceTest, ColourKeyBecomesTransparentBlackAndNothingElseChanges) {
+    const std::string png = MakePng(4, 2, [](int x, int y) {
+        if (x == 1 && y == 0) return 0xFF00FF64u; // the key
+        if (x == 2 && y == 0) return 0xFF00FF65u; // one step off the key
+        if (x == 3 && y == 1) return 0x8000FF64u; // the key's colour, half transparent
+        return 0xFF102030u;
+    });
+    auto texture = device->CreateTextureFromMemory(png.data(), png.size());
+    ASSERT_TRUE(texture);
+    EXPECT_EQ(texture->Width(), 4);
+    EXPECT_EQ(texture->Height(), 2);
+    EXPECT_EQ(texture->PixelAt(1, 0), 0x00000000u);
+    EXPECT_EQ(texture->PixelAt(2, 0), 0xFF00FF65u);
+    EXPECT_EQ(texture->PixelAt(3, 1), 0x8000FF64u);
+    EXPECT_EQ(texture->PixelAt(0, 0), 0xFF102030u);
+}
+
+TEST_F(RenderDeviceTest, BytesThatAreNoPictureGiveNoTexture) {
+    const std::string junk = "not a picture at all";
+    EXPECT_FALSE(device->CreateTextureFromMemory(junk.data(), junk.size()));
+    EXPECT_FALSE(device->CreateTextureFromMemory(nullptr, 0));
+    const std::string png = MakePng(8, 8, [](int, int) { return 0xFFFFFFFFu; });
+    EXPECT_FALSE(device->CreateTextureFromMemory(png.data(), png.size() / 2));
+}
+
+TEST_F(RenderDeviceTest, DrawPlacesTheSourceAtTheTransformAndModulatesIt) {
+    const std::string png = MakePng(64, 32, [](int x, int) { return x < 32 ? 0xFFFF0000u : 0xFF00FF00u; });
+    auto texture = device->CreateTextureFromMemory(png.data(), png.size());
+    ASSERT_TRUE(texture);
+    auto drawGreenHalf = [&](SpriteBatch& s) {
+        s.DrawTransformed(texture.get(), IntRect{32, 0, 64, 32}, {2, 2}, std::nullopt, 0.0, {100, 200}, 0xFFFFFFFF);
+    };
+    EXPECT_EQ(PixelAfter(drawGreenHalf, 101, 201), 0xFF00FF00u);
+    EXPECT_EQ(PixelAfter(drawGreenHalf, 163, 263), 0xFF00FF00u); // 2 × 32 wide and high
+    EXPECT_EQ(PixelAfter(drawGreenHalf, 166, 230), 0xFF646464u);
+    EXPECT_EQ(PixelAfter(drawGreenHalf, 98, 230), 0xFF646464u);
+    // Mirrored: scaling -1 puts the picture to the left of the translation.
+    auto mirrored = [&](SpriteBatch& s) {
+        s.DrawTransformed(texture.get(), IntRect{0, 0, 64, 32}, {-1, 1}, std::nullopt, 0.0, {300, 100}, 0xFFFFFFFF);
+    };
+    EXPECT_EQ(PixelAfter(mirrored, 290, 110), 0xFFFF0000u); // source x 10: red
+    EXPECT_EQ(PixelAfter(mirrored, 250, 110), 0xFF00FF00u); // source x 50: green
+    EXPECT_EQ(PixelAfter(mirrored, 310, 110), 0xFF646464u);
+    // A colour of 0x80FFFFFF draws the picture half transparent over the grey.
+    auto faded = [&](SpriteBatch& s) {
+        s.DrawTransformed(texture.get(), IntRect{0, 0, 32, 32}, {1, 1}, std::nullopt, 0.0, {0, 0}, 0x80FFFFFF);
+    };
+    const uint32_t p = PixelAfter(faded, 5, 5);
+    EXPECT_NEAR(static_cast<int>((p >> 16) & 0xFF), (255 + 100) / 2, 2);
+    EXPECT_NEAR(static_cast<int>((p >> 8) & 0xFF), 100 / 2, 2);
+    // Drawing from an empty slot draws nothing.
+    EXPECT_EQ(PixelAfter([&](SpriteBatch& s) { s.Draw(nullptr, std::nullopt, 0xFFFFFFFF); }, 0, 0), 0xFF646464u);
+}
+
+TEST_F(RenderDeviceTest, APictureAsLargeAsTheScreenDrawsWhole) {
+    // Large quads are split into pieces; every piece must land in place, without seams.
+    auto texture = device->CreateSolidTexture(0xFF804020, 1024, 768);
+    ASSERT_TRUE(texture);
+    auto draw = [&](SpriteBatch& s) {
+        s.SetTransform(Transform2D::Identity());
+        s.Draw(texture.get(), std::nullopt, 0xFFFFFFFF);
+    };
+    for (auto [x, y] : {std::pair{0, 0}, {1023, 767}, {384, 384}, {383, 383}, {768, 0}, {511, 767}})
+        EXPECT_EQ(PixelAfter(draw, x, y), 0xFF804020u) << x << "," << y;
+    // Turned by 90° about the screen centre it still covers the centre.
+    auto turned = [&](SpriteBatch& s) {
+        s.DrawTransformed(texture.get(), std::nullopt, {1, 1}, PointF{512, 384}, 1.5707963, {0, 0}, 0xFFFFFFFF);
+    };
+    EXPECT_EQ(PixelAfter(turned, 512, 384), 0xFF804020u);
+    EXPECT_EQ(PixelAfter(turned, 20, 384), 0xFF646464u);
+}
+
+TEST_F(RenderDeviceTest, TexturesSurviveADeviceResetAndTheDeviceItself) {
+    auto texture = device->CreateSolidTexture(0xFF336699, 8, 8);
+    ASSERT_TRUE(texture);
+    device->NoteReset(true);
+    EXPECT_EQ(device->TestCooperativeLevel(), DeviceState::NeedsReset);
+    PresentParameters p;
+    p.backBufferWidth = 1024;
+    p.backBufferHeight = 768;
+    EXPECT_TRUE(device->Reset(p));
+    EXPECT_EQ(device->TestCooperativeLevel(), DeviceState::Usable);
+    EXPECT_EQ(PixelAfter([&](SpriteBatch& s) {
+        s.SetTransform(Transform2D::Identity());
+        s.Draw(texture.get(), std::nullopt, 0xFFFFFFFF);
+    }, 4, 4), 0xFF336699u);
+    device->NoteLost();
+    EXPECT_EQ(device->TestCooperativeLevel(), DeviceState::Lost);
+    device->NoteRestored();
+    // A texture released after its device is gone must not touch the device.
+    device.reset();
+    EXPECT_EQ(texture->Handle(), nullptr);
+    texture.reset();
+}
+
+} // namespace
