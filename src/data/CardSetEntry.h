@@ -2,7 +2,8 @@
 // One card set of the card-set catalog ("Cards.typ", "Cards_N.typ"). Its image
 // is a grid of width × height cells: rows 0 … 12 the faces from KÖNIG down to
 // ASS in the columns PIK, HERZ, KREUZ, KARO; row 13 the four card backs; row
-// 14, column 2, the marker overlay.
+// 14 the empty-place frame (column 1) and the marker overlay (column 2);
+// columns 4 and 5 the rank and suit symbols of empty places. 6 × 15 cells.
 #include <cstdint>
 #include <string>
 
