@@ -40,19 +40,19 @@ bool ParseConversion(std::string_view format, size_t start, Conversion& out) {
     return std::string_view("diuxXocfFeEgGs").find(out.kind) != std::string_view::npos;
 }
 
-// One conversion through the C formatter; the spec was built by ParseConversion
+// One conversion through the C formatter; the directive was built by ParseConversion
 // and Render, so it always matches the value's type.
-std::string Printf(const std::string& spec, auto value) {
-    int needed = std::snprintf(nullptr, 0, spec.c_str(), value);
+std::string Printf(const std::string& directive, auto value) {
+    int needed = std::snprintf(nullptr, 0, directive.c_str(), value);
     if (needed <= 0) return {};
     std::vector<char> buffer(size_t(needed) + 1);
-    std::snprintf(buffer.data(), buffer.size(), spec.c_str(), value);
+    std::snprintf(buffer.data(), buffer.size(), directive.c_str(), value);
     return std::string(buffer.data(), size_t(needed));
 }
 
 // The text of one argument under a conversion, or false when the kinds differ.
 bool Render(const Conversion& c, const FormatArg& arg, std::string& out) {
-    std::string spec = "%" + c.flags + c.width + c.precision;
+    std::string directive = "%" + c.flags + c.width + c.precision;
     const auto& value = arg.Value();
     switch (c.kind) {
     case 'd':
@@ -64,9 +64,11 @@ bool Render(const Conversion& c, const FormatArg& arg, std::string& out) {
     case 'c':
         if (!std::holds_alternative<int64_t>(value)) return false;
         if (c.kind == 'c') {
-            out = Printf(spec + "c", int(static_cast<unsigned char>(std::get<int64_t>(value))));
+            out =
+                Printf(directive + "c", int(static_cast<unsigned char>(std::get<int64_t>(value))));
         } else {
-            out = Printf(spec + "ll" + c.kind, static_cast<long long>(std::get<int64_t>(value)));
+            out =
+                Printf(directive + "ll" + c.kind, static_cast<long long>(std::get<int64_t>(value)));
         }
         return true;
     case 's':
@@ -84,16 +86,16 @@ bool Render(const Conversion& c, const FormatArg& arg, std::string& out) {
             }
             out = body;
         } else if (const auto* number = std::get_if<int64_t>(&value)) {
-            out = Printf(spec + "lld", static_cast<long long>(*number));
+            out = Printf(directive + "lld", static_cast<long long>(*number));
         } else {
-            out = Printf(spec + "g", std::get<double>(value));
+            out = Printf(directive + "g", std::get<double>(value));
         }
         return true;
     default: // f F e E g G
         if (const auto* number = std::get_if<int64_t>(&value))
-            out = Printf(spec + c.kind, double(*number));
+            out = Printf(directive + c.kind, double(*number));
         else if (const auto* real = std::get_if<double>(&value))
-            out = Printf(spec + c.kind, *real);
+            out = Printf(directive + c.kind, *real);
         else
             return false;
         return true;
