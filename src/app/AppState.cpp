@@ -1,10 +1,10 @@
 #include "app/AppState.h"
 
+#include "data/CatalogSelection.h"
 #include "platform/PlatformWindow.h"
 #include "platform/RenderDevice.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
-#include "data/CatalogSelection.h"
 
 AppState::AppState(bool useFiles) : persistent(useFiles) {
     if (!persistent) return;
@@ -29,7 +29,8 @@ AppState::~AppState() {
 }
 
 void AppState::ReleaseTextures() {
-    for (auto& texture : textures) texture.reset();
+    for (auto& texture : textures)
+        texture.reset();
 }
 
 int32_t AppState::LoadTexture(const std::string& name, std::unique_ptr<Texture>& out,
@@ -41,12 +42,13 @@ int32_t AppState::LoadFamilyTexture(const ArchiveFamily& family, const std::stri
                                     bool allowFiles, std::unique_ptr<Texture>& out) {
     if (!device) return kResultFail;
     std::unique_ptr<Texture> loaded;
-    const bool found = SearchArchiveFamily(family, name, allowFiles, [&](std::span<const uint8_t> bytes) {
-        loaded = device->CreateTextureFromMemory(bytes.data(), bytes.size());
-        // One retry with the same bytes, as the first creation may fail for want of memory.
-        if (!loaded) loaded = device->CreateTextureFromMemory(bytes.data(), bytes.size());
-        return loaded != nullptr;
-    });
+    const bool found =
+        SearchArchiveFamily(family, name, allowFiles, [&](std::span<const uint8_t> bytes) {
+            loaded = device->CreateTextureFromMemory(bytes.data(), bytes.size());
+            // One retry with the same bytes, as the first creation may fail for want of memory.
+            if (!loaded) loaded = device->CreateTextureFromMemory(bytes.data(), bytes.size());
+            return loaded != nullptr;
+        });
     if (!found) return kResultFail;
     out = std::move(loaded);
     return 0;
@@ -56,8 +58,8 @@ void AppState::LoadCardSet(int index) {
     if (!CatalogSelection::Select(index, cardSets, currentCardSetIndex, currentCardSet)) return;
     textures[CardSetSlot].reset();
     if (currentCardSet)
-        LoadFamilyTexture(ArchiveFamily(cardsArchive, cardAddOnArchives), currentCardSet->path, true,
-                          textures[CardSetSlot]);
+        LoadFamilyTexture(ArchiveFamily(cardsArchive, cardAddOnArchives), currentCardSet->path,
+                          true, textures[CardSetSlot]);
     cardSet = currentCardSetIndex;
 }
 

@@ -54,7 +54,7 @@ public:
     // writes the settings when destroyed. Tests switch it off before the first access.
     static inline bool useFiles = true;
 
-    int32_t runState = 0; // 0 menu, 1 card game running, 2 quit requested
+    int32_t runState = 0;         // 0 menu, 1 card game running, 2 quit requested
     Game* currentScene = nullptr; // receives window input; deleted at shutdown
     int32_t screenWidth = 1024;
     int32_t screenHeight = 768;
@@ -75,7 +75,7 @@ public:
     bool highResolutionTimer = false;
     double secondsPerTick = 0.001;
     bool paused = false;
-    double frameTime = 0.0;     // game seconds of this frame, 0 while paused
+    double frameTime = 0.0; // game seconds of this frame, 0 while paused
     int64_t lastCounter = 0, currentCounter = 0;
     double realFrameTime = 0.0; // wall-clock seconds of this frame
     double carriedTime = 0.0;   // frame time not yet given to the scene (negative steps)
@@ -108,8 +108,8 @@ public:
     // Loads a picture from `archive` (null: no archive), falling back to the file of that
     // name in the working directory when `allowFiles` is set. 0 or kResultFail; on failure
     // `out` is left untouched.
-    int32_t LoadTexture(const std::string& name, std::unique_ptr<Texture>& out, GameArchive* archive,
-                        bool allowFiles);
+    int32_t LoadTexture(const std::string& name, std::unique_ptr<Texture>& out,
+                        GameArchive* archive, bool allowFiles);
     // The same over a family: the main archive, then the add-ons; with `allowFiles` each
     // archive's attempt falls back to the loose file before the next archive is tried.
     int32_t LoadFamilyTexture(const ArchiveFamily& family, const std::string& name, bool allowFiles,

@@ -50,7 +50,8 @@ Application::StartResult Application::StartUp() {
     app.screenHeight = 768;
     app.OpenArchives();
 
-    app.window = PlatformWindow::Create("Fenster", app.screenWidth, app.screenHeight, app.fullscreen);
+    app.window =
+        PlatformWindow::Create("Fenster", app.screenWidth, app.screenHeight, app.fullscreen);
     app.presentParameters = PresentParameters{};
     app.presentParameters.backBufferWidth = app.screenWidth;
     app.presentParameters.backBufferHeight = app.screenHeight;
@@ -73,11 +74,13 @@ Application::StartResult Application::StartUp() {
         &missing);
     if (!complete) {
         if (options.IsTestRun() && !options.requireContent) {
-            std::fprintf(stderr, "kartenhaus: %zu of %zu pictures of base.gob are missing; a test run "
-                                 "goes on without them\n",
+            std::fprintf(stderr,
+                         "kartenhaus: %zu of %zu pictures of base.gob are missing; a test run "
+                         "goes on without them\n",
                          missing.size(), TextureTable::LoadOrder().size());
         } else {
-            Platform::ShowErrorBox("Es wurden nicht alle notwendigen Texturdateien gefunden", errorCaption);
+            Platform::ShowErrorBox("Es wurden nicht alle notwendigen Texturdateien gefunden",
+                                   errorCaption);
             return StartResult::Failed;
         }
     }
@@ -95,7 +98,8 @@ Application::StartResult Application::StartUp() {
     if (options.fixedStep > 0.0)
         InitialiseTimer(app, syntheticFrequency, syntheticCounter, 0);
     else
-        InitialiseTimer(app, PlatformTimer::Frequency(), PlatformTimer::Counter(), PlatformTimer::TickCount());
+        InitialiseTimer(app, PlatformTimer::Frequency(), PlatformTimer::Counter(),
+                        PlatformTimer::TickCount());
     return StartResult::Ok;
 }
 
@@ -113,8 +117,12 @@ void Application::DeliverScriptEvents(int frameIndex) {
     deliveredFrame = frameIndex;
     for (const ScriptEvent* event : script->EventsAt(frameIndex)) {
         switch (event->action) {
-        case ScriptEvent::Action::Message: procedure.Handle(event->message); break;
-        case ScriptEvent::Action::Screenshot: pendingShot = event->file; break;
+        case ScriptEvent::Action::Message:
+            procedure.Handle(event->message);
+            break;
+        case ScriptEvent::Action::Screenshot:
+            pendingShot = event->file;
+            break;
         case ScriptEvent::Action::Quit:
             procedure.Handle(WindowMessage::Of(MessageKind::WindowDestroyed));
             break;
@@ -128,10 +136,17 @@ int Application::FrameLoop() {
         WindowMessage message;
         if (PeekMessage(message)) {
             switch (message.kind) {
-            case MessageKind::DeviceLost: app.device->NoteLost(); break;
-            case MessageKind::DeviceRestored: app.device->NoteRestored(); break;
-            case MessageKind::DeviceReset: app.device->NoteReset(message.deviceLost); break;
-            default: break;
+            case MessageKind::DeviceLost:
+                app.device->NoteLost();
+                break;
+            case MessageKind::DeviceRestored:
+                app.device->NoteRestored();
+                break;
+            case MessageKind::DeviceReset:
+                app.device->NoteReset(message.deviceLost);
+                break;
+            default:
+                break;
             }
             procedure.Handle(message);
             continue;
@@ -147,12 +162,15 @@ int Application::FrameLoop() {
         if (procedure.QuitPosted() || app.runState == 2) continue;
 
         switch (app.device->TestCooperativeLevel()) {
-        case DeviceState::Lost: WaitForMessage(100); continue;
+        case DeviceState::Lost:
+            WaitForMessage(100);
+            continue;
         case DeviceState::NeedsReset:
             ResetDevice(app);
             if (app.device->TestCooperativeLevel() != DeviceState::Usable) WaitForMessage(100);
             continue;
-        case DeviceState::Usable: break;
+        case DeviceState::Usable:
+            break;
         }
 
         const uint32_t frameStart = PlatformTimer::TickCount();

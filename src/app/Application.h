@@ -29,9 +29,9 @@ private:
     RunOptions options;
     std::optional<InputScript> script;
     WindowProcedure procedure;
-    int frame = 0;               // frames rendered so far
-    int deliveredFrame = -1;     // last frame whose script events went out
-    std::string pendingShot;     // a script screenshot for the frame being drawn
+    int frame = 0;                // frames rendered so far
+    int deliveredFrame = -1;      // last frame whose script events went out
+    std::string pendingShot;      // a script screenshot for the frame being drawn
     int64_t syntheticCounter = 0; // the clock of a --step run
     bool screenshotFailed = false;
 };

@@ -4,4 +4,6 @@
 
 #include "app/TestScene.h"
 
-Game* CreateFirstScene(AppState&, bool) { return new TestScene(); }
+Game* CreateFirstScene(AppState&, bool) {
+    return new TestScene();
+}

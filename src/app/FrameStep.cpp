@@ -8,7 +8,8 @@
 
 bool AdvanceFrameTimes(AppState& app, int64_t counter) {
     app.currentCounter = counter;
-    const double elapsed = static_cast<double>(app.currentCounter - app.lastCounter) * app.secondsPerTick;
+    const double elapsed =
+        static_cast<double>(app.currentCounter - app.lastCounter) * app.secondsPerTick;
     app.frameTime = app.paused ? 0.0 : elapsed;
     app.realFrameTime = elapsed;
     app.lastCounter = app.currentCounter;

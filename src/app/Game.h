@@ -58,7 +58,7 @@ public:
     bool HitTestElements(int32_t eventCode);
 
     std::array<GUIElement*, ElementSlots> elements{}; // owned
-    GUIElement* hoveredElement = nullptr;              // not owned
+    GUIElement* hoveredElement = nullptr;             // not owned
     std::array<bool, ElementSlots> elementActive{};
     AppState* app;
 };

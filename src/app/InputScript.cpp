@@ -12,7 +12,8 @@
 namespace {
 
 std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
@@ -27,16 +28,34 @@ struct KeyName {
 };
 
 constexpr KeyName keyNames[] = {
-    {"return", VirtualKey::Return}, {"enter", VirtualKey::Return},   {"escape", VirtualKey::Escape},
-    {"esc", VirtualKey::Escape},    {"space", VirtualKey::Space},    {"back", VirtualKey::Back},
-    {"backspace", VirtualKey::Back}, {"tab", VirtualKey::Tab},       {"left", VirtualKey::Left},
-    {"right", VirtualKey::Right},   {"up", VirtualKey::Up},          {"down", VirtualKey::Down},
-    {"shift", VirtualKey::Shift},   {"control", VirtualKey::Control}, {"ctrl", VirtualKey::Control},
-    {"alt", VirtualKey::Menu},      {"delete", VirtualKey::Delete},  {"insert", VirtualKey::Insert},
-    {"home", VirtualKey::Home},     {"end", VirtualKey::End},        {"pageup", VirtualKey::Prior},
-    {"pagedown", VirtualKey::Next}, {"ue", VirtualKey::OemUUmlaut}, {"oe", VirtualKey::OemOUmlaut},
-    {"ae", VirtualKey::OemAUmlaut}, {"\xC3\xBC", VirtualKey::OemUUmlaut},
-    {"\xC3\xB6", VirtualKey::OemOUmlaut}, {"\xC3\xA4", VirtualKey::OemAUmlaut},
+    {"return", VirtualKey::Return},
+    {"enter", VirtualKey::Return},
+    {"escape", VirtualKey::Escape},
+    {"esc", VirtualKey::Escape},
+    {"space", VirtualKey::Space},
+    {"back", VirtualKey::Back},
+    {"backspace", VirtualKey::Back},
+    {"tab", VirtualKey::Tab},
+    {"left", VirtualKey::Left},
+    {"right", VirtualKey::Right},
+    {"up", VirtualKey::Up},
+    {"down", VirtualKey::Down},
+    {"shift", VirtualKey::Shift},
+    {"control", VirtualKey::Control},
+    {"ctrl", VirtualKey::Control},
+    {"alt", VirtualKey::Menu},
+    {"delete", VirtualKey::Delete},
+    {"insert", VirtualKey::Insert},
+    {"home", VirtualKey::Home},
+    {"end", VirtualKey::End},
+    {"pageup", VirtualKey::Prior},
+    {"pagedown", VirtualKey::Next},
+    {"ue", VirtualKey::OemUUmlaut},
+    {"oe", VirtualKey::OemOUmlaut},
+    {"ae", VirtualKey::OemAUmlaut},
+    {"\xC3\xBC", VirtualKey::OemUUmlaut},
+    {"\xC3\xB6", VirtualKey::OemOUmlaut},
+    {"\xC3\xA4", VirtualKey::OemAUmlaut},
     {"ss", VirtualKey::OemSharpS},
 };
 
@@ -49,9 +68,11 @@ std::optional<uint32_t> InputScript::KeyCode(const std::string& name) {
     for (const KeyName& key : keyNames)
         if (lower == key.name) return key.code;
     int value = 0;
-    if (lower.size() >= 2 && lower[0] == 'f' && ParseInt(lower.substr(1), value) && value >= 1 && value <= 12)
+    if (lower.size() >= 2 && lower[0] == 'f' && ParseInt(lower.substr(1), value) && value >= 1 &&
+        value <= 12)
         return VirtualKey::F1 + static_cast<uint32_t>(value - 1);
-    if (lower.rfind("0x", 0) == 0 && ParseInt(lower.substr(2), value, 16) && value > 0 && value < 256)
+    if (lower.rfind("0x", 0) == 0 && ParseInt(lower.substr(2), value, 16) && value > 0 &&
+        value < 256)
         return static_cast<uint32_t>(value);
     if (ParseInt(lower, value) && value > 0 && value < 256) return static_cast<uint32_t>(value);
     return std::nullopt;
@@ -69,7 +90,8 @@ std::optional<InputScript> InputScript::Parse(const std::string& text, std::stri
         if (hash != std::string::npos) line.erase(hash);
         std::istringstream words(line);
         std::vector<std::string> w;
-        for (std::string word; words >> word;) w.push_back(word);
+        for (std::string word; words >> word;)
+            w.push_back(word);
         if (w.empty()) continue;
         auto fail = [&](const std::string& reason) {
             error = std::to_string(lineNumber) + ": " + reason;
@@ -90,8 +112,8 @@ std::optional<InputScript> InputScript::Parse(const std::string& text, std::stri
         };
 
         const bool pointerCommand = command == "move" || command == "down" || command == "up" ||
-                                    command == "click" || command == "dblclick" || command == "rdown" ||
-                                    command == "rup" || command == "rclick";
+                                    command == "click" || command == "dblclick" ||
+                                    command == "rdown" || command == "rup" || command == "rclick";
         if (pointerCommand) {
             int x = 0, y = 0;
             if (!need(2) || !ParseInt(w[2], x) || !ParseInt(w[3], y))
@@ -126,7 +148,8 @@ std::optional<InputScript> InputScript::Parse(const std::string& text, std::stri
             if (command != "keydown") add(WindowMessage::Key(MessageKind::KeyUp, *key));
         } else if (command == "wheel") {
             int notches = 0;
-            if (!need(1) || !ParseInt(w[2], notches) || notches == 0 || notches < -100 || notches > 100)
+            if (!need(1) || !ParseInt(w[2], notches) || notches == 0 || notches < -100 ||
+                notches > 100)
                 return fail("'wheel' needs a whole number of notches (-100 … 100, not 0)");
             add(WindowMessage::Wheel(notches * WheelState::Delta, 0));
         } else if (command == "screenshot") {
@@ -174,6 +197,7 @@ std::vector<const ScriptEvent*> InputScript::EventsAt(int frame) const {
     std::vector<const ScriptEvent*> result;
     auto it = std::lower_bound(events.begin(), events.end(), frame,
                                [](const ScriptEvent& e, int f) { return e.frame < f; });
-    for (; it != events.end() && it->frame == frame; ++it) result.push_back(&*it);
+    for (; it != events.end() && it->frame == frame; ++it)
+        result.push_back(&*it);
     return result;
 }

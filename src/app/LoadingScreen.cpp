@@ -34,8 +34,8 @@ void AdvanceLoadingScreen(AppState& app, bool draw) {
         else
             piece({0, 900, 700, 1012}, 0, 168);
         piece({LoadingScreen::BarLeft, 768, LoadingScreen::BarRight, 834}, 103, 667);
-        piece({LoadingScreen::BarLeft, 834, LoadingScreen::FilledBarRight(app.loadingSteps), 900}, 103,
-              667);
+        piece({LoadingScreen::BarLeft, 834, LoadingScreen::FilledBarRight(app.loadingSteps), 900},
+              103, 667);
         sprite.End();
     }
     device.EndScene();

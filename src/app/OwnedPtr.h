@@ -4,14 +4,14 @@
 //   app.animatedBackground.Reset(new Dschungel(...));   // the complete type is known here
 #include <utility>
 
-template <typename T>
-class OwnedPtr {
+template <typename T> class OwnedPtr {
 public:
     OwnedPtr() = default;
     OwnedPtr(const OwnedPtr&) = delete;
     OwnedPtr& operator=(const OwnedPtr&) = delete;
     OwnedPtr(OwnedPtr&& other) noexcept
-        : object(std::exchange(other.object, nullptr)), deleter(std::exchange(other.deleter, nullptr)) {}
+        : object(std::exchange(other.object, nullptr)),
+          deleter(std::exchange(other.deleter, nullptr)) {}
     OwnedPtr& operator=(OwnedPtr&& other) noexcept {
         if (this != &other) {
             Delete();
@@ -23,8 +23,7 @@ public:
     ~OwnedPtr() { Delete(); }
 
     // Deletes the old object and takes `replacement` (of type U, a T or derived from T).
-    template <typename U>
-    void Reset(U* replacement) {
+    template <typename U> void Reset(U* replacement) {
         Delete();
         object = replacement;
         deleter = [](T* p) { delete static_cast<U*>(p); };

@@ -40,7 +40,8 @@ bool ParseDouble(const char* text, double& value) {
 
 } // namespace
 
-ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
+                             std::ostream& err) {
     ParseResult result;
     auto fail = [&](const std::string& reason) {
         err << "kartenhaus: " << reason << "\n";
@@ -77,11 +78,13 @@ ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& ou
         const char* v = value();
         if (arg == "--frames") {
             if (!ParseInt(v, result.options.frames) || result.options.frames < 1)
-                return fail("--frames needs a whole number of at least 1, not '" + std::string(v) + "'");
+                return fail("--frames needs a whole number of at least 1, not '" + std::string(v) +
+                            "'");
         } else if (arg == "--step") {
             if (!ParseDouble(v, result.options.fixedStep) || !(result.options.fixedStep > 0.0) ||
                 result.options.fixedStep > 10.0)
-                return fail("--step needs seconds above 0 and at most 10, not '" + std::string(v) + "'");
+                return fail("--step needs seconds above 0 and at most 10, not '" + std::string(v) +
+                            "'");
         } else if (*v == '\0') {
             return fail("option " + arg + " needs a non-empty value");
         } else if (arg == "--screenshot") {

@@ -4,13 +4,13 @@
 #include <string>
 
 struct RunOptions {
-    int frames = 0;            // quit after this many frames; 0 = run until the player quits
-    std::string screenshot;    // write the last frame here (PNG)
-    std::string script;        // timed input events
-    std::string dataDir;       // working directory; empty = found as described in the usage
-    double fixedStep = 0.0;    // seconds per frame for the timer; 0 = the real clock
+    int frames = 0;              // quit after this many frames; 0 = run until the player quits
+    std::string screenshot;      // write the last frame here (PNG)
+    std::string script;          // timed input events
+    std::string dataDir;         // working directory; empty = found as described in the usage
+    double fixedStep = 0.0;      // seconds per frame for the timer; 0 = the real clock
     bool requireContent = false; // a frame-limited run still stops on missing pictures
-    bool testScene = false;    // start on the built-in test scene instead of the menu
+    bool testScene = false;      // start on the built-in test scene instead of the menu
 
     // A run with a frame limit or a script is a test run: missing pictures are reported,
     // not fatal, and the intro is not played.
@@ -26,6 +26,7 @@ struct ParseResult {
 
 // Parses argv[1 …]. --help and --version print to `out` and give Exit; a bad option
 // prints the reason and the usage to `err` and gives UsageError (exit code 2).
-ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
+                             std::ostream& err);
 
 void PrintUsage(std::ostream& out);

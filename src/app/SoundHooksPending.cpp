@@ -4,7 +4,9 @@
 
 #include "app/AppState.h"
 
-bool InitSound(AppState&) { return true; }
+bool InitSound(AppState&) {
+    return true;
+}
 
 void UpdateScheduledSounds(AppState& app) {
     // Without a mixer a due sound is dropped, so the list does not grow for ever.

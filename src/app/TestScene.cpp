@@ -35,20 +35,26 @@ TestScene::TestScene() {
 
 TestScene::~TestScene() = default;
 
-void TestScene::OnMouseMove(uint32_t, uint32_t) { HitTestElements(-1); }
+void TestScene::OnMouseMove(uint32_t, uint32_t) {
+    HitTestElements(-1);
+}
 
 void TestScene::OnLeftButtonUp(uint32_t, uint32_t) {
     ++clicks;
     HitTestElements(1);
 }
 
-void TestScene::OnLeftDoubleClick(uint32_t, uint32_t) { ++doubleClicks; }
+void TestScene::OnLeftDoubleClick(uint32_t, uint32_t) {
+    ++doubleClicks;
+}
 
 void TestScene::OnKeyDown(uint32_t key) {
     if (key == VirtualKey::Escape) app->runState = 2;
 }
 
-void TestScene::Update() { elapsed += app->realFrameTime; }
+void TestScene::Update() {
+    elapsed += app->realFrameTime;
+}
 
 void TestScene::Fill(float x, float y, float w, float h, uint32_t argb, double rotation) {
     if (!app->sprite || !white) return;
@@ -70,7 +76,8 @@ void TestScene::Render() {
     }
     const float pulse = static_cast<float>(0.5 + 0.5 * std::sin(elapsed * 3.0));
     Fill(880, 130, 40, 40, (static_cast<uint32_t>(80 + 175 * pulse) << 24) | 0x00FFFFFF);
-    for (int i = 0; i < clicks && i < 20; ++i) Fill(300 + 14.0f * i, 700, 10, 10, 0xFFFFFF00);
+    for (int i = 0; i < clicks && i < 20; ++i)
+        Fill(300 + 14.0f * i, 700, 10, 10, 0xFFFFFF00);
 }
 
 void TestScene::DrawMouseCursor() {

@@ -7,7 +7,7 @@
 
 namespace {
 
-// Names are Latin-1: \xE4 is ä, \xFC is ü.
+// Names are Latin-1: \xE4 (octal \344) is ä, \xFC is ü.
 const char* const slotNames[AppState::TextureSlots] = {
     "misc.PNG",
     "font.PNG",
@@ -45,12 +45,12 @@ const char* const slotNames[AppState::TextureSlots] = {
     "hintergrund\\western\\Werbung.PNG",
     "hintergrund\\western\\Zielscheibe.PNG",
     "hintergrund\\western\\Stage_western.PNG",
-    "hintergrund\\m\xE4" "del1.PNG",
-    "hintergrund\\m\xE4" "del1_s.PNG",
-    "hintergrund\\m\xE4" "del1_n.PNG",
-    "hintergrund\\m\xE4" "del2.PNG",
-    "hintergrund\\m\xE4" "del2_s.PNG",
-    "hintergrund\\m\xE4" "del2_n.PNG",
+    "hintergrund\\m\344del1.PNG",
+    "hintergrund\\m\344del1_s.PNG",
+    "hintergrund\\m\344del1_n.PNG",
+    "hintergrund\\m\344del2.PNG",
+    "hintergrund\\m\344del2_s.PNG",
+    "hintergrund\\m\344del2_n.PNG",
     "hintergrund\\mundl.PNG",
     "hintergrund\\mundr.PNG",
     "hintergrund\\Tarzan.PNG",
@@ -66,9 +66,11 @@ const char* TextureTable::SlotName(int slot) {
 const std::vector<int>& TextureTable::LoadOrder() {
     static const std::vector<int> order = [] {
         std::vector<int> o = {2, 1, 0, 6, 7, 8, 10, 9, 11, 13, 15, 16, 14, 12, 18, 19, 17, 20};
-        for (int slot = 21; slot <= 35; ++slot) o.push_back(slot);
+        for (int slot = 21; slot <= 35; ++slot)
+            o.push_back(slot);
         o.push_back(35);
-        for (int slot = 36; slot <= 44; ++slot) o.push_back(slot);
+        for (int slot = 36; slot <= 44; ++slot)
+            o.push_back(slot);
         return o;
     }();
     return order;
@@ -83,7 +85,8 @@ bool LoadTextureTable(AppState& app, const MemberReader& read, std::vector<std::
             if (auto bytes = read(name)) {
                 texture = app.device->CreateTextureFromMemory(bytes->data(), bytes->size());
                 // One retry, as the device may refuse the first creation under memory pressure.
-                if (!texture) texture = app.device->CreateTextureFromMemory(bytes->data(), bytes->size());
+                if (!texture)
+                    texture = app.device->CreateTextureFromMemory(bytes->data(), bytes->size());
             }
         }
         if (texture) {

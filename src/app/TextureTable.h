@@ -22,4 +22,5 @@ using MemberReader = std::function<std::optional<std::vector<uint8_t>>(const std
 // Loads every slot of the load order through `read`, advancing the loading screen after
 // each. Returns false when any picture is missing or cannot be decoded (the other slots
 // are still loaded). `missing` collects the names that failed.
-bool LoadTextureTable(AppState& app, const MemberReader& read, std::vector<std::string>* missing = nullptr);
+bool LoadTextureTable(AppState& app, const MemberReader& read,
+                      std::vector<std::string>* missing = nullptr);

@@ -19,8 +19,12 @@ void WindowProcedure::Handle(const WindowMessage& m) {
         quitPosted = true;
         quitCode = 0;
         break;
-    case MessageKind::KeyDown: KeyDown(m.key); break;
-    case MessageKind::KeyUp: KeyUp(m.key); break;
+    case MessageKind::KeyDown:
+        KeyDown(m.key);
+        break;
+    case MessageKind::KeyUp:
+        KeyUp(m.key);
+        break;
     case MessageKind::MouseMove:
         app.previousMouseX = app.mouseX;
         app.previousMouseY = app.mouseY;
@@ -46,7 +50,8 @@ void WindowProcedure::Handle(const WindowMessage& m) {
     case MessageKind::MouseWheel:
         if (scene) scene->OnMouseWheel(m.wheel);
         break;
-    default: break; // created, paint and device messages need nothing here
+    default:
+        break; // created, paint and device messages need nothing here
     }
 }
 

@@ -22,7 +22,8 @@ bool GUIElement::Contains(float px, float py) const {
 GUIElement* GUIElement::HitTest(float px, float py, int mode) {
     if (!Contains(px, py)) return nullptr;
     for (GUIElement* child : children)
-        if (GUIElement* found = child->HitTest(px - static_cast<float>(x), py - static_cast<float>(y), mode))
+        if (GUIElement* found =
+                child->HitTest(px - static_cast<float>(x), py - static_cast<float>(y), mode))
             return found;
     return this;
 }
@@ -60,7 +61,8 @@ void GUIElement::Draw(float offsetX, float offsetY) {
         info.scaleY = scaleY;
         (owner->*drawOperation)(info);
     }
-    for (GUIElement* child : children) child->Draw(drawX, drawY);
+    for (GUIElement* child : children)
+        child->Draw(drawX, drawY);
 }
 
 void GUIElement::Layout() {
@@ -89,7 +91,8 @@ void GUIElement::Layout() {
             child->MoveTo(left, height + bottomMargin);
             child->SetDisplayedWidth(width - left - rightMargin);
             break;
-        default: break;
+        default:
+            break;
         }
     }
     const IntRect childBounds{0, 0, static_cast<int>((right - x) * scaleX),
@@ -117,7 +120,8 @@ void GUIElement::MoveBy(int dx, int dy) {
 }
 
 void GUIElement::Reset() {
-    for (GUIElement* child : children) child->Reset();
+    for (GUIElement* child : children)
+        child->Reset();
 }
 
 void GUIElement::Activate(bool open) {

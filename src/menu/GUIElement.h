@@ -8,7 +8,14 @@
 
 class GUIElement {
 public:
-    enum Dock { DockNone = 0, DockLeft = 1, DockRight = 2, DockTop = 3, DockBottom = 4, DockFill = 5 };
+    enum Dock {
+        DockNone = 0,
+        DockLeft = 1,
+        DockRight = 2,
+        DockTop = 3,
+        DockBottom = 4,
+        DockFill = 5
+    };
 
     GUIElement(int id, IntRect source, float x, float y, Game* owner, Game::DrawHook drawOperation,
                bool scalable = false, int dock = DockNone);
@@ -58,7 +65,10 @@ public:
     void SetDisplayedHeight(int height);
     float ScaleX() const { return scaleX; }
     float ScaleY() const { return scaleY; }
-    void SetScale(float sx, float sy) { scaleX = sx; scaleY = sy; }
+    void SetScale(float sx, float sy) {
+        scaleX = sx;
+        scaleY = sy;
+    }
 
     GUIElement* Parent() const { return parent; }
     const PtrList<GUIElement, true>& Children() const { return children; }

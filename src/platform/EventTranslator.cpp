@@ -6,48 +6,79 @@
 #include <cmath>
 
 uint32_t TranslateKey(int32_t keycode) {
-    if (keycode >= SDLK_a && keycode <= SDLK_z) return static_cast<uint32_t>('A' + keycode - SDLK_a);
+    if (keycode >= SDLK_a && keycode <= SDLK_z)
+        return static_cast<uint32_t>('A' + keycode - SDLK_a);
     if (keycode >= SDLK_0 && keycode <= SDLK_9) return static_cast<uint32_t>(keycode);
     if (keycode >= SDLK_KP_1 && keycode <= SDLK_KP_9)
         return static_cast<uint32_t>('1' + keycode - SDLK_KP_1);
     if (keycode >= SDLK_F1 && keycode <= SDLK_F12)
         return VirtualKey::F1 + static_cast<uint32_t>(keycode - SDLK_F1);
     switch (keycode) {
-    case SDLK_KP_0: return '0';
-    case SDLK_BACKSPACE: return VirtualKey::Back;
-    case SDLK_TAB: return VirtualKey::Tab;
+    case SDLK_KP_0:
+        return '0';
+    case SDLK_BACKSPACE:
+        return VirtualKey::Back;
+    case SDLK_TAB:
+        return VirtualKey::Tab;
     case SDLK_RETURN:
     case SDLK_RETURN2:
-    case SDLK_KP_ENTER: return VirtualKey::Return;
+    case SDLK_KP_ENTER:
+        return VirtualKey::Return;
     case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return VirtualKey::Shift;
+    case SDLK_RSHIFT:
+        return VirtualKey::Shift;
     case SDLK_LCTRL:
-    case SDLK_RCTRL: return VirtualKey::Control;
+    case SDLK_RCTRL:
+        return VirtualKey::Control;
     case SDLK_LALT:
-    case SDLK_RALT: return VirtualKey::Menu;
-    case SDLK_PAUSE: return VirtualKey::Pause;
-    case SDLK_ESCAPE: return VirtualKey::Escape;
-    case SDLK_SPACE: return VirtualKey::Space;
-    case SDLK_PAGEUP: return VirtualKey::Prior;
-    case SDLK_PAGEDOWN: return VirtualKey::Next;
-    case SDLK_END: return VirtualKey::End;
-    case SDLK_HOME: return VirtualKey::Home;
-    case SDLK_LEFT: return VirtualKey::Left;
-    case SDLK_UP: return VirtualKey::Up;
-    case SDLK_RIGHT: return VirtualKey::Right;
-    case SDLK_DOWN: return VirtualKey::Down;
-    case SDLK_INSERT: return VirtualKey::Insert;
-    case SDLK_DELETE: return VirtualKey::Delete;
-    case SDLK_PLUS: return VirtualKey::OemPlus;
-    case SDLK_COMMA: return VirtualKey::OemComma;
-    case SDLK_MINUS: return VirtualKey::OemMinus;
-    case SDLK_PERIOD: return VirtualKey::OemPeriod;
-    case SDLK_HASH: return VirtualKey::OemHash;
-    case 0xFC: return VirtualKey::OemUUmlaut; // ü
-    case 0xF6: return VirtualKey::OemOUmlaut; // ö
-    case 0xE4: return VirtualKey::OemAUmlaut; // ä
-    case 0xDF: return VirtualKey::OemSharpS;  // ß
-    default: return 0;
+    case SDLK_RALT:
+        return VirtualKey::Menu;
+    case SDLK_PAUSE:
+        return VirtualKey::Pause;
+    case SDLK_ESCAPE:
+        return VirtualKey::Escape;
+    case SDLK_SPACE:
+        return VirtualKey::Space;
+    case SDLK_PAGEUP:
+        return VirtualKey::Prior;
+    case SDLK_PAGEDOWN:
+        return VirtualKey::Next;
+    case SDLK_END:
+        return VirtualKey::End;
+    case SDLK_HOME:
+        return VirtualKey::Home;
+    case SDLK_LEFT:
+        return VirtualKey::Left;
+    case SDLK_UP:
+        return VirtualKey::Up;
+    case SDLK_RIGHT:
+        return VirtualKey::Right;
+    case SDLK_DOWN:
+        return VirtualKey::Down;
+    case SDLK_INSERT:
+        return VirtualKey::Insert;
+    case SDLK_DELETE:
+        return VirtualKey::Delete;
+    case SDLK_PLUS:
+        return VirtualKey::OemPlus;
+    case SDLK_COMMA:
+        return VirtualKey::OemComma;
+    case SDLK_MINUS:
+        return VirtualKey::OemMinus;
+    case SDLK_PERIOD:
+        return VirtualKey::OemPeriod;
+    case SDLK_HASH:
+        return VirtualKey::OemHash;
+    case 0xFC:
+        return VirtualKey::OemUUmlaut; // ü
+    case 0xF6:
+        return VirtualKey::OemOUmlaut; // ö
+    case 0xE4:
+        return VirtualKey::OemAUmlaut; // ä
+    case 0xDF:
+        return VirtualKey::OemSharpS; // ß
+    default:
+        return 0;
     }
 }
 
@@ -67,12 +98,16 @@ uint16_t WheelStateNow() {
 
 std::optional<WindowMessage> TranslateWindowEvent(const SDL_WindowEvent& event) {
     switch (event.event) {
-    case SDL_WINDOWEVENT_EXPOSED: return WindowMessage::Of(MessageKind::Paint);
+    case SDL_WINDOWEVENT_EXPOSED:
+        return WindowMessage::Of(MessageKind::Paint);
     case SDL_WINDOWEVENT_MINIMIZED:
-    case SDL_WINDOWEVENT_HIDDEN: return WindowMessage::Of(MessageKind::DeviceLost);
+    case SDL_WINDOWEVENT_HIDDEN:
+        return WindowMessage::Of(MessageKind::DeviceLost);
     case SDL_WINDOWEVENT_RESTORED:
-    case SDL_WINDOWEVENT_SHOWN: return WindowMessage::Of(MessageKind::DeviceRestored);
-    default: return std::nullopt;
+    case SDL_WINDOWEVENT_SHOWN:
+        return WindowMessage::Of(MessageKind::DeviceRestored);
+    default:
+        return std::nullopt;
     }
 }
 
@@ -80,9 +115,12 @@ std::optional<WindowMessage> TranslateWindowEvent(const SDL_WindowEvent& event) 
 
 std::optional<WindowMessage> TranslateEvent(const SDL_Event& event) {
     switch (event.type) {
-    case SDL_QUIT: return WindowMessage::Of(MessageKind::WindowDestroyed);
-    case SDL_WINDOWEVENT: return TranslateWindowEvent(event.window);
-    case SDL_RENDER_TARGETS_RESET: return WindowMessage::Of(MessageKind::DeviceReset);
+    case SDL_QUIT:
+        return WindowMessage::Of(MessageKind::WindowDestroyed);
+    case SDL_WINDOWEVENT:
+        return TranslateWindowEvent(event.window);
+    case SDL_RENDER_TARGETS_RESET:
+        return WindowMessage::Of(MessageKind::DeviceReset);
     case SDL_RENDER_DEVICE_RESET: {
         WindowMessage m = WindowMessage::Of(MessageKind::DeviceReset);
         m.deviceLost = true;
@@ -92,8 +130,8 @@ std::optional<WindowMessage> TranslateEvent(const SDL_Event& event) {
     case SDL_KEYUP: {
         const uint32_t key = TranslateKey(event.key.keysym.sym);
         if (key == 0) return std::nullopt;
-        return WindowMessage::Key(event.type == SDL_KEYDOWN ? MessageKind::KeyDown : MessageKind::KeyUp,
-                                  key);
+        return WindowMessage::Key(
+            event.type == SDL_KEYDOWN ? MessageKind::KeyDown : MessageKind::KeyUp, key);
     }
     case SDL_MOUSEMOTION:
         if (event.motion.which == SDL_TOUCH_MOUSEID) return std::nullopt;
@@ -108,7 +146,7 @@ std::optional<WindowMessage> TranslateEvent(const SDL_Event& event) {
                 kind = MessageKind::LeftButtonUp;
             else
                 kind = (b.clicks >= 2 && b.clicks % 2 == 0) ? MessageKind::LeftDoubleClick
-                                                           : MessageKind::LeftButtonDown;
+                                                            : MessageKind::LeftButtonDown;
         } else if (b.button == SDL_BUTTON_RIGHT) {
             kind = down ? MessageKind::RightButtonDown : MessageKind::RightButtonUp;
         } else {
@@ -123,7 +161,8 @@ std::optional<WindowMessage> TranslateEvent(const SDL_Event& event) {
         if (delta == 0) return std::nullopt;
         return WindowMessage::Wheel(delta, WheelStateNow());
     }
-    default: return std::nullopt;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -138,4 +177,6 @@ bool PeekMessage(WindowMessage& message) {
     return false;
 }
 
-void WaitForMessage(int timeoutMs) { SDL_WaitEventTimeout(nullptr, timeoutMs); }
+void WaitForMessage(int timeoutMs) {
+    SDL_WaitEventTimeout(nullptr, timeoutMs);
+}

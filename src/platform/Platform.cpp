@@ -35,6 +35,8 @@ void ShowErrorBox(const std::string& text, const std::string& caption) {
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
 }
 
-std::string LastError() { return SDL_GetError(); }
+std::string LastError() {
+    return SDL_GetError();
+}
 
 } // namespace Platform

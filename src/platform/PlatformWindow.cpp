@@ -13,11 +13,17 @@ std::unique_ptr<PlatformWindow> PlatformWindow::Create(const std::string& captio
     return std::unique_ptr<PlatformWindow>(new PlatformWindow(window));
 }
 
-PlatformWindow::~PlatformWindow() { SDL_DestroyWindow(window); }
+PlatformWindow::~PlatformWindow() {
+    SDL_DestroyWindow(window);
+}
 
-void PlatformWindow::Show() { SDL_ShowWindow(window); }
+void PlatformWindow::Show() {
+    SDL_ShowWindow(window);
+}
 
-void PlatformWindow::HideSystemCursor() { SDL_ShowCursor(SDL_DISABLE); }
+void PlatformWindow::HideSystemCursor() {
+    SDL_ShowCursor(SDL_DISABLE);
+}
 
 void PlatformWindow::SetFullscreen(bool fullscreen) {
     SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);

@@ -4,6 +4,6 @@
 struct PresentParameters {
     int backBufferWidth = 0;
     int backBufferHeight = 0;
-    bool windowed = true;    // false: the window covers the desktop
+    bool windowed = true;     // false: the window covers the desktop
     bool waitForVsync = true; // present at the display's refresh rate
 };

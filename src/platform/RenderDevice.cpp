@@ -17,7 +17,8 @@ SDL_Surface* PrepareSurface(SDL_Surface* decoded) {
     if (!argb) return nullptr;
     SDL_LockSurface(argb);
     for (int y = 0; y < argb->h; ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(argb->pixels) + y * argb->pitch);
+        auto* row =
+            reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(argb->pixels) + y * argb->pitch);
         for (int x = 0; x < argb->w; ++x)
             if (row[x] == Texture::ColourKey) row[x] = 0;
     }
@@ -83,7 +84,8 @@ bool RenderDevice::Reset(const PresentParameters& p) {
     if (lost || window.IsMinimised()) return false;
     bool ok = CreateTarget() || !SDL_RenderTargetSupported(renderer);
     if (texturesLost) {
-        for (Texture* texture : textures) ok = texture->Upload() && ok;
+        for (Texture* texture : textures)
+            ok = texture->Upload() && ok;
         texturesLost = !ok;
     }
     needsReset = !ok;
@@ -140,7 +142,8 @@ std::unique_ptr<Texture> RenderDevice::CreateTextureFromFile(const std::string& 
 
 std::unique_ptr<Texture> RenderDevice::CreateSolidTexture(uint32_t argb, int width, int height) {
     if (width <= 0 || height <= 0) return nullptr;
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
     if (!surface) return nullptr;
     SDL_FillRect(surface, nullptr, argb);
     return Adopt(surface);
@@ -159,8 +162,10 @@ bool RenderDevice::SaveScreenshot(const std::string& path) {
     // The back buffer has no meaningful alpha: the picture is stored opaque.
     if (ok) {
         for (int y = 0; y < h; ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(shot->pixels) + y * shot->pitch);
-            for (int x = 0; x < w; ++x) row[x] |= 0xFF000000u;
+            auto* row =
+                reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(shot->pixels) + y * shot->pitch);
+            for (int x = 0; x < w; ++x)
+                row[x] |= 0xFF000000u;
         }
         ok = IMG_SavePNG(shot, path.c_str()) == 0;
     }

@@ -67,7 +67,7 @@ private:
     PlatformWindow& window;
     SDL_Renderer* renderer;
     PresentParameters parameters;
-    SDL_Texture* target = nullptr; // the back buffer; null when the renderer has no targets
+    SDL_Texture* target = nullptr;  // the back buffer; null when the renderer has no targets
     std::vector<Texture*> textures; // live textures, rebuilt after a device reset
     bool lost = false;
     bool needsReset = false;

@@ -50,7 +50,9 @@ namespace {
 // quads are drawn as a grid of smaller ones. The grid shares its vertices, so no seams show.
 constexpr float maxPieceSize = 384.0f;
 
-PointF Lerp(PointF a, PointF b, float t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; }
+PointF Lerp(PointF a, PointF b, float t) {
+    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
 
 // Bilinear point of the quad (exact for the affine images of rectangles).
 PointF QuadPoint(const std::array<PointF, 4>& p, float u, float v) {
@@ -68,8 +70,12 @@ void SpriteBatch::Draw(const Texture* texture, std::optional<IntRect> source, ui
                            static_cast<uint8_t>(argb), static_cast<uint8_t>(argb >> 24)};
     const auto& c = quad->corners;
     auto distance = [](PointF a, PointF b) { return std::hypot(b.x - a.x, b.y - a.y); };
-    const int columns = std::clamp(static_cast<int>(std::max(distance(c[0], c[1]), distance(c[2], c[3])) / maxPieceSize) + 1, 1, 64);
-    const int rows = std::clamp(static_cast<int>(std::max(distance(c[0], c[2]), distance(c[1], c[3])) / maxPieceSize) + 1, 1, 64);
+    const int columns = std::clamp(
+        static_cast<int>(std::max(distance(c[0], c[1]), distance(c[2], c[3])) / maxPieceSize) + 1,
+        1, 64);
+    const int rows = std::clamp(
+        static_cast<int>(std::max(distance(c[0], c[2]), distance(c[1], c[3])) / maxPieceSize) + 1,
+        1, 64);
 
     // Reused by every draw; drawing happens on the one thread that owns the window.
     static std::vector<SDL_Vertex> vertices;
@@ -89,9 +95,11 @@ void SpriteBatch::Draw(const Texture* texture, std::optional<IntRect> source, ui
         for (int column = 0; column < columns; ++column) {
             const int topLeft = row * (columns + 1) + column;
             const int bottomLeft = topLeft + columns + 1;
-            for (int index : {topLeft, topLeft + 1, bottomLeft, bottomLeft, topLeft + 1, bottomLeft + 1})
+            for (int index :
+                 {topLeft, topLeft + 1, bottomLeft, bottomLeft, topLeft + 1, bottomLeft + 1})
                 indices.push_back(index);
         }
     SDL_RenderGeometry(device.Renderer(), texture->Handle(), vertices.data(),
-                       static_cast<int>(vertices.size()), indices.data(), static_cast<int>(indices.size()));
+                       static_cast<int>(vertices.size()), indices.data(),
+                       static_cast<int>(indices.size()));
 }

@@ -25,10 +25,10 @@ enum class MessageKind {
 
 struct WindowMessage {
     MessageKind kind = MessageKind::None;
-    uint16_t x = 0;         // mouse messages: client x (wrapped into 16 bits)
-    uint16_t y = 0;         // mouse messages: client y
-    uint32_t key = 0;       // key messages: virtual-key code
-    uint32_t wheel = 0;     // wheel: delta in the high 16 bits, button/modifier state low
+    uint16_t x = 0;          // mouse messages: client x (wrapped into 16 bits)
+    uint16_t y = 0;          // mouse messages: client y
+    uint32_t key = 0;        // key messages: virtual-key code
+    uint32_t wheel = 0;      // wheel: delta in the high 16 bits, button/modifier state low
     bool deviceLost = false; // DeviceReset: the device itself (not only targets) was lost
 
     static WindowMessage Mouse(MessageKind kind, int x, int y) {

@@ -1,6 +1,6 @@
-#include "app/AppState.h"
 #include "app/FrameStep.h"
 #include "RecordingScene.h"
+#include "app/AppState.h"
 
 #include <gtest/gtest.h>
 

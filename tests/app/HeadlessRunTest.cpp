@@ -1,4 +1,8 @@
 // Runs the game program itself headless, as CI and the other tests' scripts do.
+#include "../platform/PngBytes.h"
+#include "app/TextureTable.h"
+#include "data/GameArchiveWriter.h"
+
 #include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
@@ -21,7 +25,8 @@ struct RunResult {
 };
 
 fs::path ScratchDir(const std::string& name) {
-    const fs::path dir = fs::temp_directory_path() / ("kh_headless_" + name + "_" + std::to_string(getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("kh_headless_" + name + "_" + std::to_string(getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
@@ -30,8 +35,8 @@ fs::path ScratchDir(const std::string& name) {
 RunResult RunProgram(const std::string& arguments, const fs::path& workDir) {
     const fs::path log = workDir / "output.txt";
     const std::string command = "cd '" + workDir.string() +
-                                "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" + program + "' " +
-                                arguments + " >'" + log.string() + "' 2>&1";
+                                "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" + program +
+                                "' " + arguments + " >'" + log.string() + "' 2>&1";
     RunResult result;
     const int status = std::system(command.c_str());
     result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -81,6 +86,21 @@ TEST(HeadlessRun, MissingPicturesStopARunThatRequiresThem) {
     EXPECT_FALSE(fs::exists(dir / "shot.png"));
 }
 
+TEST(HeadlessRun, ACompleteBaseArchiveStartsWithoutComplaint) {
+    const fs::path dir = ScratchDir("content");
+    SDL_Init(0);
+    std::vector<GameArchiveWriter::Member> members;
+    for (int slot : TextureTable::LoadOrder())
+        members.push_back({TextureTable::SlotName(slot), MakePng(4, 4, [](int, int) { return 0xFF808080u; })});
+    ASSERT_TRUE(GameArchiveWriter::Write(dir / "base.gob", members));
+    const RunResult r = RunProgram("--frames 3 --require-content --screenshot shot.png", dir);
+    EXPECT_EQ(r.code, 0) << r.output;
+    EXPECT_EQ(r.output.find("missing"), std::string::npos) << r.output;
+    EXPECT_TRUE(fs::exists(dir / "shot.png"));
+    // The settings are written back when the program ends.
+    EXPECT_TRUE(fs::exists(dir / "solit\xC3\xA4r.cfg"));
+}
+
 TEST(HeadlessRun, ScriptedClicksReachTheScene) {
     const fs::path dir = ScratchDir("script");
     std::ofstream(dir / "input.txt") << "# three clicks on the side panel, then a picture\n"
@@ -127,7 +147,8 @@ TEST(HeadlessRun, BadCommandLinesExitTwoWithAReason) {
     EXPECT_EQ(r.code, 2);
     r = RunProgram("--script nowhere.txt --frames 1", dir);
     EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.output.find("cannot read script file 'nowhere.txt'"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("cannot read script file 'nowhere.txt'"), std::string::npos)
+        << r.output;
     r = RunProgram("--script . --frames 1", dir);
     EXPECT_EQ(r.code, 2) << "a directory is no script";
     r = RunProgram("--data " + (dir / "absent").string() + " --frames 1", dir);

@@ -10,7 +10,8 @@ namespace {
 
 std::vector<MessageKind> Kinds(const InputScript& script, int frame) {
     std::vector<MessageKind> kinds;
-    for (const ScriptEvent* e : script.EventsAt(frame)) kinds.push_back(e->message.kind);
+    for (const ScriptEvent* e : script.EventsAt(frame))
+        kinds.push_back(e->message.kind);
     return kinds;
 }
 
@@ -26,11 +27,13 @@ TEST(InputScript, CommandsExpandIntoWindowMessagesInOrder) {
                                            "9 quit\n",
                                            error);
     ASSERT_TRUE(script) << error;
-    EXPECT_EQ(Kinds(*script, 2), (std::vector<MessageKind>{MessageKind::MouseMove, MessageKind::RightButtonDown,
-                                                           MessageKind::RightButtonUp}));
+    EXPECT_EQ(Kinds(*script, 2),
+              (std::vector<MessageKind>{MessageKind::MouseMove, MessageKind::RightButtonDown,
+                                        MessageKind::RightButtonUp}));
     EXPECT_EQ(Kinds(*script, 5),
-              (std::vector<MessageKind>{MessageKind::MouseMove, MessageKind::LeftButtonDown, MessageKind::LeftButtonUp,
-                                        MessageKind::LeftDoubleClick, MessageKind::LeftButtonUp, MessageKind::KeyDown,
+              (std::vector<MessageKind>{MessageKind::MouseMove, MessageKind::LeftButtonDown,
+                                        MessageKind::LeftButtonUp, MessageKind::LeftDoubleClick,
+                                        MessageKind::LeftButtonUp, MessageKind::KeyDown,
                                         MessageKind::KeyUp}));
     EXPECT_EQ(script->EventsAt(5)[3]->message.x, 10);
     EXPECT_EQ(script->EventsAt(5)[3]->message.y, 20);
@@ -104,8 +107,9 @@ ParseResult Parse(std::vector<const char*> args, std::string* errText = nullptr)
 }
 
 TEST(RunOptions, EveryOptionIsRead) {
-    const ParseResult r = Parse({"--frames", "12", "--screenshot", "a.png", "--script", "s.txt", "--data",
-                                 "/tmp", "--step", "0.02", "--require-content", "--test-scene"});
+    const ParseResult r =
+        Parse({"--frames", "12", "--screenshot", "a.png", "--script", "s.txt", "--data", "/tmp",
+               "--step", "0.02", "--require-content", "--test-scene"});
     ASSERT_EQ(r.outcome, ParseOutcome::Run);
     EXPECT_EQ(r.options.frames, 12);
     EXPECT_EQ(r.options.screenshot, "a.png");

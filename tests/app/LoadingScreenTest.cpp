@@ -1,6 +1,7 @@
 // The loading screen and the texture table, drawn and loaded on the off-screen driver.
-#include "app/AppState.h"
 #include "app/LoadingScreen.h"
+#include "../platform/PngBytes.h"
+#include "app/AppState.h"
 #include "app/TextureTable.h"
 #include "data/GameArchiveWriter.h"
 #include "platform/Platform.h"
@@ -8,7 +9,6 @@
 #include "platform/RenderDevice.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
-#include "../platform/PngBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -37,14 +37,15 @@ TEST(TextureTable, NamesAndLoadOrder) {
     EXPECT_STREQ(TextureTable::SlotName(4), "");
     EXPECT_STREQ(TextureTable::SlotName(28), "hintergrund\\western\\kn\xE4ul.PNG");
     EXPECT_STREQ(TextureTable::SlotName(31), "hintergrund\\western\\T\xFCr.PNG");
-    EXPECT_STREQ(TextureTable::SlotName(36), "hintergrund\\m\xE4" "del1.PNG");
+    EXPECT_STREQ(TextureTable::SlotName(36), "hintergrund\\m\344del1.PNG");
     EXPECT_STREQ(TextureTable::SlotName(44), "hintergrund\\Tarzan.PNG");
     EXPECT_STREQ(TextureTable::SlotName(45), "");
     const auto& order = TextureTable::LoadOrder();
     EXPECT_EQ(order.size(), 43u); // one loading step each
     EXPECT_EQ(order.front(), 2);  // the splash first, so the loading screen can show it
     EXPECT_EQ(std::count(order.begin(), order.end(), 35), 2);
-    for (int runtimeSlot : {3, 4, 5}) EXPECT_EQ(std::count(order.begin(), order.end(), runtimeSlot), 0);
+    for (int runtimeSlot : {3, 4, 5})
+        EXPECT_EQ(std::count(order.begin(), order.end(), runtimeSlot), 0);
 }
 
 class DeviceTest : public ::testing::Test {
@@ -97,10 +98,11 @@ uint32_t SplashColour(int x, int y) {
 
 TEST_F(DeviceTest, LoadingScreenShowsTheFilledPartOfTheBar) {
     const std::string png = MakePng(1024, 1124, SplashColour);
-    app.textures[AppState::SplashSlot] = app.device->CreateTextureFromMemory(png.data(), png.size());
+    app.textures[AppState::SplashSlot] =
+        app.device->CreateTextureFromMemory(png.data(), png.size());
     ASSERT_TRUE(app.textures[AppState::SplashSlot]);
     app.loadingSteps = 19;
-    AdvanceLoadingScreen(app); // step 20
+    AdvanceLoadingScreen(app);                                  // step 20
     const int filled = LoadingScreen::FilledBarRight(20) - 122; // drawn from x = 103
     EXPECT_EQ(ScreenPixel(103 + filled - 1, 700), 0xFFE02020u);
     EXPECT_EQ(ScreenPixel(103 + filled + 1, 700), 0xFF202020u);
@@ -129,7 +131,8 @@ TEST_F(DeviceTest, TextureTableComesFromTheBaseArchive) {
     app.OpenArchives(dir);
     std::vector<std::string> missing;
     EXPECT_FALSE(LoadTextureTable(
-        app, [&](const std::string& name) { return ReadMember(app.baseArchive.get(), name); }, &missing));
+        app, [&](const std::string& name) { return ReadMember(app.baseArchive.get(), name); },
+        &missing));
     EXPECT_EQ(missing, (std::vector<std::string>{"hintergrund\\urwald\\spinne.PNG"}));
     EXPECT_EQ(app.loadingSteps, 43);
     EXPECT_EQ(app.textures[6]->PixelAt(0, 0), 0xFF000006u);
@@ -143,9 +146,11 @@ TEST_F(DeviceTest, CardSetComesFromTheFirstArchiveOrLooseFileThatHasIt) {
     app.cardSets.Append(new CardSetEntry{"karten\\a.png", "A", 80, 120});
     app.cardSets.Append(new CardSetEntry{"karten\\b.png", "B", 80, 120});
     auto colourPng = [](uint32_t c) { return MakePng(1, 1, [c](int, int) { return c; }); };
-    ASSERT_TRUE(GameArchiveWriter::Write(dir / "cards.gob", {{"other.png", colourPng(0xFF111111)}}));
-    ASSERT_TRUE(GameArchiveWriter::Write(dir / "cards_2.gob", {{"KARTEN\\B.PNG", colourPng(0xFF222222)},
-                                                               {"karten\\a.png", colourPng(0xFF333333)}}));
+    ASSERT_TRUE(
+        GameArchiveWriter::Write(dir / "cards.gob", {{"other.png", colourPng(0xFF111111)}}));
+    ASSERT_TRUE(
+        GameArchiveWriter::Write(dir / "cards_2.gob", {{"KARTEN\\B.PNG", colourPng(0xFF222222)},
+                                                       {"karten\\a.png", colourPng(0xFF333333)}}));
     fs::create_directories(dir / "karten");
     {
         const std::string loose = colourPng(0xFF444444);

@@ -1,5 +1,6 @@
 #pragma once
 // A scene that writes down every call it receives, for checking what reaches a scene.
+#include "app/AppState.h"
 #include "app/Game.h"
 
 #include <string>
@@ -23,7 +24,9 @@ public:
     void OnRightButtonUp(uint32_t x, uint32_t y) override { Log("rup", x, y); }
     void OnKeyDown(uint32_t key) override { calls.push_back("keydown " + std::to_string(key)); }
     void OnKeyUp(uint32_t key) override { calls.push_back("keyup " + std::to_string(key)); }
-    void OnMouseWheel(uint32_t wheel) override { calls.push_back("wheel " + std::to_string(wheel)); }
+    void OnMouseWheel(uint32_t wheel) override {
+        calls.push_back("wheel " + std::to_string(wheel));
+    }
     void Update() override {
         ++updates;
         lastFrameTime = app->frameTime;

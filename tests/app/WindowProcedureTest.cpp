@@ -1,7 +1,7 @@
-#include "app/AppState.h"
 #include "app/WindowProcedure.h"
-#include "platform/VirtualKeys.h"
 #include "RecordingScene.h"
+#include "app/AppState.h"
+#include "platform/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,8 @@ TEST_F(WindowProcedureTest, MouseMessagesReachTheSceneAndOnlyMovesUpdateThePosit
     EXPECT_EQ(app.mouseY, 40);
     EXPECT_EQ(app.previousMouseX, 10);
     EXPECT_EQ(app.previousMouseY, 20);
-    EXPECT_EQ(scene.calls, (std::vector<std::string>{"move 10 20", "move 30 40", "down 500 600", "rup 7 8"}));
+    EXPECT_EQ(scene.calls,
+              (std::vector<std::string>{"move 10 20", "move 30 40", "down 500 600", "rup 7 8"}));
 }
 
 TEST_F(WindowProcedureTest, PositionsOutsideTheWindowArriveAsLargeUnsignedValues) {

@@ -1,6 +1,6 @@
+#include "menu/GUIElement.h"
 #include "app/AppState.h"
 #include "app/Game.h"
-#include "menu/GUIElement.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,10 @@ public:
     void ElementCallback5(const ElementDrawInfo& i) override { Log("5", i); }
     void Log(const char* hook, const ElementDrawInfo& i) {
         drawn.push_back(std::string(hook) + ":" + std::to_string(i.element->GetId()) + "@" +
-                        std::to_string(static_cast<int>(i.x)) + "," + std::to_string(static_cast<int>(i.y)) +
-                        " src " + std::to_string(i.left) + "," + std::to_string(i.top) + "," +
-                        std::to_string(i.right) + "," + std::to_string(i.bottom));
+                        std::to_string(static_cast<int>(i.x)) + "," +
+                        std::to_string(static_cast<int>(i.y)) + " src " + std::to_string(i.left) +
+                        "," + std::to_string(i.top) + "," + std::to_string(i.right) + "," +
+                        std::to_string(i.bottom));
     }
 };
 
@@ -71,7 +72,7 @@ TEST(GUIElement, EdgesAreInclusiveAndFollowTheScale) {
 TEST(GUIElement, TheDeepestChildWinsAndTheFirstAddedWinsAmongOverlaps) {
     GUIElement root(0, IntRect{0, 0, 400, 300}, 100, 100, nullptr, nullptr);
     GUIElement* a = Make(1, 100, 100, 10, 10);
-    GUIElement* b = Make(2, 100, 100, 50, 50); // overlaps a in (50 … 110)
+    GUIElement* b = Make(2, 100, 100, 50, 50);   // overlaps a in (50 … 110)
     GUIElement* inner = Make(3, 20, 20, 70, 70); // at 120 … 140 in root coordinates
     root.AddChild(a);
     root.AddChild(b);
@@ -118,11 +119,14 @@ TEST(GUIElement, RemoveChildSearchesTheTreeAndGivesTheElementBack) {
 TEST(GUIElement, DrawHandsEachElementToItsHookWithParentOffsets) {
     DrawLog scene;
     GUIElement root(10, IntRect{0, 0, 500, 600}, 100, 50, &scene, Game::ElementCallback(0));
-    auto* child = new GUIElement(11, IntRect{900, 400, 1300, 450}, 20, 30, &scene, Game::ElementCallback(5));
-    auto* grandchild = new GUIElement(12, IntRect{1, 2, 3, 4}, 5, 6, &scene, Game::ElementCallback(0));
+    auto* child =
+        new GUIElement(11, IntRect{900, 400, 1300, 450}, 20, 30, &scene, Game::ElementCallback(5));
+    auto* grandchild =
+        new GUIElement(12, IntRect{1, 2, 3, 4}, 5, 6, &scene, Game::ElementCallback(0));
     root.AddChild(child);
     child->AddChild(grandchild);
-    root.AddChild(new GUIElement(13, IntRect{0, 0, 1, 1}, 0, 0, nullptr, nullptr)); // no hook: skipped
+    root.AddChild(
+        new GUIElement(13, IntRect{0, 0, 1, 1}, 0, 0, nullptr, nullptr)); // no hook: skipped
     root.Draw(1, 2);
     EXPECT_EQ(scene.drawn, (std::vector<std::string>{"0:10@101,52 src 0,0,500,600",
                                                      "5:11@121,82 src 900,400,1300,450",

@@ -31,20 +31,26 @@ MessageKind KindOf(const SDL_Event& e) {
 }
 
 TEST(EventTranslator, DoubleClickArrivesAsDownUpDoubleClickUp) {
-    const std::vector<SDL_Event> events = {
-        Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 1, 10, 10), Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 1, 10, 10),
-        Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 2, 10, 10), Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 2, 10, 10)};
+    const std::vector<SDL_Event> events = {Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 1, 10, 10),
+                                           Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 1, 10, 10),
+                                           Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 2, 10, 10),
+                                           Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 2, 10, 10)};
     std::vector<MessageKind> kinds;
-    for (const SDL_Event& e : events) kinds.push_back(KindOf(e));
-    EXPECT_EQ(kinds, (std::vector<MessageKind>{MessageKind::LeftButtonDown, MessageKind::LeftButtonUp,
-                                               MessageKind::LeftDoubleClick, MessageKind::LeftButtonUp}));
+    for (const SDL_Event& e : events)
+        kinds.push_back(KindOf(e));
+    EXPECT_EQ(kinds,
+              (std::vector<MessageKind>{MessageKind::LeftButtonDown, MessageKind::LeftButtonUp,
+                                        MessageKind::LeftDoubleClick, MessageKind::LeftButtonUp}));
 }
 
 TEST(EventTranslator, ATripleClickStartsANewClickOnItsThirdPress) {
-    EXPECT_EQ(KindOf(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 3, 0, 0)), MessageKind::LeftButtonDown);
-    EXPECT_EQ(KindOf(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 4, 0, 0)), MessageKind::LeftDoubleClick);
+    EXPECT_EQ(KindOf(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 3, 0, 0)),
+              MessageKind::LeftButtonDown);
+    EXPECT_EQ(KindOf(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 4, 0, 0)),
+              MessageKind::LeftDoubleClick);
     // The right button knows no double click.
-    EXPECT_EQ(KindOf(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 2, 0, 0)), MessageKind::RightButtonDown);
+    EXPECT_EQ(KindOf(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 2, 0, 0)),
+              MessageKind::RightButtonDown);
     EXPECT_EQ(KindOf(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 1, 0, 0)), MessageKind::None);
 }
 

@@ -1,11 +1,11 @@
 // The drawing device on the off-screen driver: pictures from PNG bytes and what a draw
 // leaves in the back buffer.
+#include "platform/RenderDevice.h"
+#include "PngBytes.h"
 #include "platform/Platform.h"
 #include "platform/PlatformWindow.h"
-#include "platform/RenderDevice.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
-#include "PngBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -87,11 +87,13 @@ TEST_F(RenderDeviceTest, BytesThatAreNoPictureGiveNoTexture) {
 }
 
 TEST_F(RenderDeviceTest, DrawPlacesTheSourceAtTheTransformAndModulatesIt) {
-    const std::string png = MakePng(64, 32, [](int x, int) { return x < 32 ? 0xFFFF0000u : 0xFF00FF00u; });
+    const std::string png =
+        MakePng(64, 32, [](int x, int) { return x < 32 ? 0xFFFF0000u : 0xFF00FF00u; });
     auto texture = device->CreateTextureFromMemory(png.data(), png.size());
     ASSERT_TRUE(texture);
     auto drawGreenHalf = [&](SpriteBatch& s) {
-        s.DrawTransformed(texture.get(), IntRect{32, 0, 64, 32}, {2, 2}, std::nullopt, 0.0, {100, 200}, 0xFFFFFFFF);
+        s.DrawTransformed(texture.get(), IntRect{32, 0, 64, 32}, {2, 2}, std::nullopt, 0.0,
+                          {100, 200}, 0xFFFFFFFF);
     };
     EXPECT_EQ(PixelAfter(drawGreenHalf, 101, 201), 0xFF00FF00u);
     EXPECT_EQ(PixelAfter(drawGreenHalf, 163, 263), 0xFF00FF00u); // 2 × 32 wide and high
@@ -99,20 +101,23 @@ TEST_F(RenderDeviceTest, DrawPlacesTheSourceAtTheTransformAndModulatesIt) {
     EXPECT_EQ(PixelAfter(drawGreenHalf, 98, 230), 0xFF646464u);
     // Mirrored: scaling -1 puts the picture to the left of the translation.
     auto mirrored = [&](SpriteBatch& s) {
-        s.DrawTransformed(texture.get(), IntRect{0, 0, 64, 32}, {-1, 1}, std::nullopt, 0.0, {300, 100}, 0xFFFFFFFF);
+        s.DrawTransformed(texture.get(), IntRect{0, 0, 64, 32}, {-1, 1}, std::nullopt, 0.0,
+                          {300, 100}, 0xFFFFFFFF);
     };
     EXPECT_EQ(PixelAfter(mirrored, 290, 110), 0xFFFF0000u); // source x 10: red
     EXPECT_EQ(PixelAfter(mirrored, 250, 110), 0xFF00FF00u); // source x 50: green
     EXPECT_EQ(PixelAfter(mirrored, 310, 110), 0xFF646464u);
     // A colour of 0x80FFFFFF draws the picture half transparent over the grey.
     auto faded = [&](SpriteBatch& s) {
-        s.DrawTransformed(texture.get(), IntRect{0, 0, 32, 32}, {1, 1}, std::nullopt, 0.0, {0, 0}, 0x80FFFFFF);
+        s.DrawTransformed(texture.get(), IntRect{0, 0, 32, 32}, {1, 1}, std::nullopt, 0.0, {0, 0},
+                          0x80FFFFFF);
     };
     const uint32_t p = PixelAfter(faded, 5, 5);
     EXPECT_NEAR(static_cast<int>((p >> 16) & 0xFF), (255 + 100) / 2, 2);
     EXPECT_NEAR(static_cast<int>((p >> 8) & 0xFF), 100 / 2, 2);
     // Drawing from an empty slot draws nothing.
-    EXPECT_EQ(PixelAfter([&](SpriteBatch& s) { s.Draw(nullptr, std::nullopt, 0xFFFFFFFF); }, 0, 0), 0xFF646464u);
+    EXPECT_EQ(PixelAfter([&](SpriteBatch& s) { s.Draw(nullptr, std::nullopt, 0xFFFFFFFF); }, 0, 0),
+              0xFF646464u);
 }
 
 TEST_F(RenderDeviceTest, APictureAsLargeAsTheScreenDrawsWhole) {
@@ -127,7 +132,8 @@ TEST_F(RenderDeviceTest, APictureAsLargeAsTheScreenDrawsWhole) {
         EXPECT_EQ(PixelAfter(draw, x, y), 0xFF804020u) << x << "," << y;
     // Turned by 90° about the screen centre it still covers the centre.
     auto turned = [&](SpriteBatch& s) {
-        s.DrawTransformed(texture.get(), std::nullopt, {1, 1}, PointF{512, 384}, 1.5707963, {0, 0}, 0xFFFFFFFF);
+        s.DrawTransformed(texture.get(), std::nullopt, {1, 1}, PointF{512, 384}, 1.5707963, {0, 0},
+                          0xFFFFFFFF);
     };
     EXPECT_EQ(PixelAfter(turned, 512, 384), 0xFF804020u);
     EXPECT_EQ(PixelAfter(turned, 20, 384), 0xFF646464u);
@@ -143,10 +149,13 @@ TEST_F(RenderDeviceTest, TexturesSurviveADeviceResetAndTheDeviceItself) {
     p.backBufferHeight = 768;
     EXPECT_TRUE(device->Reset(p));
     EXPECT_EQ(device->TestCooperativeLevel(), DeviceState::Usable);
-    EXPECT_EQ(PixelAfter([&](SpriteBatch& s) {
-        s.SetTransform(Transform2D::Identity());
-        s.Draw(texture.get(), std::nullopt, 0xFFFFFFFF);
-    }, 4, 4), 0xFF336699u);
+    EXPECT_EQ(PixelAfter(
+                  [&](SpriteBatch& s) {
+                      s.SetTransform(Transform2D::Identity());
+                      s.Draw(texture.get(), std::nullopt, 0xFFFFFFFF);
+                  },
+                  4, 4),
+              0xFF336699u);
     device->NoteLost();
     EXPECT_EQ(device->TestCooperativeLevel(), DeviceState::Lost);
     device->NoteRestored();

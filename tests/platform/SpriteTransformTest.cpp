@@ -42,10 +42,12 @@ TEST(SpriteQuad, ScaledRotatedMirroredDrawHasTheseFourCorners) {
     const double c = std::cos(angle), s = std::sin(angle);
     auto expected = [&](double px, double py) {
         const double sx = -2.0 * (px - 20), sy = 1.5 * (py - 10);
-        return PointF{static_cast<float>(sx * c - sy * s + 20 + 300), static_cast<float>(sx * s + sy * c + 10 + 200)};
+        return PointF{static_cast<float>(sx * c - sy * s + 20 + 300),
+                      static_cast<float>(sx * s + sy * c + 10 + 200)};
     };
     const PointF corners[4] = {expected(0, 0), expected(40, 0), expected(0, 20), expected(40, 20)};
-    for (int i = 0; i < 4; ++i) ExpectPoint(quad->corners[i], corners[i].x, corners[i].y);
+    for (int i = 0; i < 4; ++i)
+        ExpectPoint(quad->corners[i], corners[i].x, corners[i].y);
     // Worked out by hand for the top-left corner: S(p - c) = (40, -15);
     // R gives (40·0.8660 + 15·0.5, 40·0.5 − 15·0.8660) = (42.141, 7.010).
     ExpectPoint(quad->corners[0], 362.141f, 217.010f);
@@ -58,7 +60,8 @@ TEST(SpriteQuad, ScaledRotatedMirroredDrawHasTheseFourCorners) {
 
 TEST(SpriteQuad, SourceIsClippedToThePictureAndKeepsItsPlace) {
     // The source hangs 10 px over the right and 5 px over the top of a 64 × 64 picture.
-    const auto quad = SpriteBatch::BuildQuad(Transform2D::Identity(), IntRect{44, -5, 74, 20}, 64, 64);
+    const auto quad =
+        SpriteBatch::BuildQuad(Transform2D::Identity(), IntRect{44, -5, 74, 20}, 64, 64);
     ASSERT_TRUE(quad);
     ExpectPoint(quad->corners[0], 0, 5);
     ExpectPoint(quad->corners[3], 20, 25);
