@@ -57,12 +57,26 @@ void TestScene::Update() {
 }
 
 void TestScene::Fill(float x, float y, float w, float h, uint32_t argb, double rotation) {
-    if (!app->sprite || !white) return;
     // The centre is a point of the untransformed 4 × 4 picture: scaling and turning about
     // it keeps it in place, and the translation carries it to the rectangle's middle.
+    if (!app->sprite || !white) return;
     app->sprite->DrawTransformed(white.get(), IntRect{0, 0, 4, 4}, {w / 4.0f, h / 4.0f},
                                  PointF{2.0f, 2.0f}, rotation, {x + w / 2 - 2.0f, y + h / 2 - 2.0f},
                                  argb);
+}
+
+void TestScene::FillTurned(float x, float y, float w, float h, uint32_t argb, double rotation,
+                           PointF pivot) {
+    // Turning about a screen point: without a centre the picture turns about its own origin,
+    // so the translation is the turned offset of that origin from the pivot.
+    if (!app->sprite || !white) return;
+    const float c = static_cast<float>(std::cos(rotation));
+    const float s = static_cast<float>(std::sin(rotation));
+    const PointF offset{x - pivot.x, y - pivot.y};
+    const PointF translation{pivot.x + offset.x * c - offset.y * s,
+                             pivot.y + offset.x * s + offset.y * c};
+    app->sprite->DrawTransformed(white.get(), IntRect{0, 0, 4, 4}, {w / 4.0f, h / 4.0f},
+                                 std::nullopt, rotation, translation, argb);
 }
 
 void TestScene::Render() {
@@ -70,9 +84,11 @@ void TestScene::Render() {
     // Cards of a fan: mirrored, rotated and translucent draws through the full transform.
     for (int i = 0; i < 5; ++i) {
         const float x = 620 + 40.0f * i;
-        Fill(x + 5, 405, 110, 160, 0x5F000000, (i - 2) * 0.15);
-        Fill(x, 400, 110, 160, 0xFFF8F8F0, (i - 2) * 0.15);
-        Fill(x + 10, 410, 30, 30, (i % 2) ? 0xFFC02020 : 0xFF202020, (i - 2) * 0.15);
+        const double turn = (i - 2) * 0.15;
+        const PointF pivot{x + 55, 640}; // below the cards, like a hand holding them
+        FillTurned(x + 5, 405, 110, 160, 0x5F000000, turn, pivot);
+        FillTurned(x, 400, 110, 160, 0xFFF8F8F0, turn, pivot);
+        FillTurned(x + 8, 408, 22, 22, (i % 2) ? 0xFFC02020 : 0xFF202020, turn, pivot);
     }
     const float pulse = static_cast<float>(0.5 + 0.5 * std::sin(elapsed * 3.0));
     Fill(880, 130, 40, 40, (static_cast<uint32_t>(80 + 175 * pulse) << 24) | 0x00FFFFFF);

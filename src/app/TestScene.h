@@ -3,6 +3,7 @@
 // a hover highlight, a pointer, and a counter of the clicks it received. It stands in as
 // the first scene until the menu exists and remains available with --test-scene.
 #include "app/Game.h"
+#include "platform/Transform2D.h"
 
 #include <memory>
 
@@ -28,6 +29,8 @@ public:
 
 private:
     void Fill(float x, float y, float w, float h, uint32_t argb, double rotation = 0.0);
+    void FillTurned(float x, float y, float w, float h, uint32_t argb, double rotation,
+                    PointF pivot);
 
     std::unique_ptr<Texture> white;
     int clicks = 0;
