@@ -35,7 +35,10 @@ public:
     void Draw(const Texture* texture, std::optional<IntRect> source, uint32_t argb);
 
     // Sets the transform built from scaling and rotation about `centre` and the translation,
-    // then draws: the drawing primitive of the drawing layer.
+    // then draws: the drawing primitive of the drawing layer. The centre is a point in the
+    // source's own pixels (0, 0 = the source's top-left corner): it stays where it is under
+    // scaling and rotation and is then moved by the translation, so it lands at
+    // centre + translation. Without a centre the top-left corner lands at the translation.
     void DrawTransformed(const Texture* texture, std::optional<IntRect> source, PointF scaling,
                          std::optional<PointF> centre, double rotation, PointF translation,
                          uint32_t argb) {
