@@ -1,6 +1,7 @@
 #include "app/AppState.h"
 
 #include "data/CatalogSelection.h"
+#include "media/ArchiveTextures.h"
 #include "platform/PlatformWindow.h"
 #include "platform/RenderDevice.h"
 #include "platform/SpriteBatch.h"
@@ -40,26 +41,16 @@ int32_t AppState::LoadTexture(const std::string& name, std::unique_ptr<Texture>&
 
 int32_t AppState::LoadFamilyTexture(const ArchiveFamily& family, const std::string& name,
                                     bool allowFiles, std::unique_ptr<Texture>& out) {
-    if (!device) return kResultFail;
-    std::unique_ptr<Texture> loaded;
-    const bool found =
-        SearchArchiveFamily(family, name, allowFiles, [&](std::span<const uint8_t> bytes) {
-            loaded = device->CreateTextureFromMemory(bytes.data(), bytes.size());
-            // One retry with the same bytes, as the first creation may fail for want of memory.
-            if (!loaded) loaded = device->CreateTextureFromMemory(bytes.data(), bytes.size());
-            return loaded != nullptr;
-        });
-    if (!found) return kResultFail;
+    std::unique_ptr<Texture> loaded = LoadTextureFromFamily(device.get(), family, name, allowFiles);
+    if (!loaded) return kResultFail;
     out = std::move(loaded);
     return 0;
 }
 
 void AppState::LoadCardSet(int index) {
     if (!CatalogSelection::Select(index, cardSets, currentCardSetIndex, currentCardSet)) return;
-    textures[CardSetSlot].reset();
-    if (currentCardSet)
-        LoadFamilyTexture(ArchiveFamily(cardsArchive, cardAddOnArchives), currentCardSet->path,
-                          true, textures[CardSetSlot]);
+    ReplaceCatalogTexture(device.get(), textures[CardSetSlot],
+                          ArchiveFamily(cardsArchive, cardAddOnArchives), currentCardSet);
     cardSet = currentCardSetIndex;
 }
 
