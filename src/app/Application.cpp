@@ -163,9 +163,11 @@ int Application::FrameLoop() {
 
         switch (app.device->TestCooperativeLevel()) {
         case DeviceState::Lost:
+            deviceWasLost = true;
             WaitForMessage(100);
             continue;
         case DeviceState::NeedsReset:
+            deviceWasLost = true;
             ResetDevice(app);
             if (app.device->TestCooperativeLevel() != DeviceState::Usable) WaitForMessage(100);
             continue;
@@ -174,6 +176,10 @@ int Application::FrameLoop() {
         }
 
         const uint32_t frameStart = PlatformTimer::TickCount();
+        // The time the window spent minimised or without a device is not played: the first
+        // frame afterwards starts the clock again instead of receiving the whole gap.
+        if (deviceWasLost && options.fixedStep <= 0.0) app.lastCounter = ReadCounter();
+        deviceWasLost = false;
         RunUpdateStep(app, ReadCounter());
         const std::string shot = std::exchange(pendingShot, {});
         if (!RunRenderStep(app, shot)) {

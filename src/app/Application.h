@@ -34,4 +34,5 @@ private:
     std::string pendingShot;      // a script screenshot for the frame being drawn
     int64_t syntheticCounter = 0; // the clock of a --step run
     bool screenshotFailed = false;
+    bool deviceWasLost = false; // the last loop passes could not draw
 };
