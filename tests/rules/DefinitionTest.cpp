@@ -151,7 +151,8 @@ TEST(PileBlock, EveryKeyReachesItsField) {
 }
 
 TEST(PileBlock, DefaultsAndSafeValuesForMissingKeys) {
-    KartenStapel& p = OnlyPile(*OneBlock(""));
+    auto table = OneBlock("");
+    KartenStapel& p = OnlyPile(*table);
     EXPECT_EQ(p.position, (Vec2{0.0f, 0.0f}));
     EXPECT_EQ(p.visibleOffset, (Vec2{10.0f, 20.0f}));
     EXPECT_EQ(p.faceDownOffset, (Vec2{0.0f, 0.0f}));
