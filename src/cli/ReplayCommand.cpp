@@ -49,6 +49,10 @@ int RunReplay(const CliOptions& options) {
             std::cerr << options.moves << ": line " << move.line << ": " << reason << '\n';
             return kExitRefused;
         }
+        if (!player.Settled())
+            std::cerr << options.moves << ": line " << move.line
+                      << ": the automatic fills do not come to rest; stopped after "
+                      << MovePlayer::kMaxSettleRounds << " frames\n";
         if (options.print) {
             std::cout << "line " << move.line << ": " << move.Text() << "\n";
             PrintCompactTable(std::cout, table);

@@ -91,15 +91,17 @@ std::string Printable(std::string_view latin1) {
 }
 
 // Keys are upper-case words that end in a colon, "_START" or "_ENDE"; a title
-// such as "Kleine Leiter:" is a comment.
+// such as "Kleine Leiter:" or a number such as "1:" is a comment.
 bool LooksLikeKey(std::string_view word) {
     if (!WordReader::IsStructural(word)) return false;
+    bool letters = false;
     for (char c : word) {
         unsigned char byte = static_cast<unsigned char>(c);
         bool upper = (c >= 'A' && c <= 'Z') || byte == 0xC4 || byte == 0xD6 || byte == 0xDC;
+        letters = letters || upper;
         if (!upper && !(c >= '0' && c <= '9') && c != '_' && c != ':' && c != '/') return false;
     }
-    return true;
+    return letters; // "1:" in "Column 1: ..." is a comment too
 }
 
 std::string Quoted(std::string_view word) { return "\"" + Printable(word) + "\""; }

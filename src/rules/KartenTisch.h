@@ -106,7 +106,8 @@ public:
     // ---- Quick save (QuickSave.cpp) ----
     // The score state and the cards of every pile, as quick.sav holds them.
     QuickSaveFile ToQuickSave() const;
-    // Writes quick.sav at path through a temporary file; false on any failure.
+    // Writes quick.sav at path through a temporary file, making its folders
+    // first; false on any failure.
     bool WriteQuickSave(const std::string& path) const;
     // Rebuilds the game from a quick save: loads the definition afresh, drops the
     // dealt cards, creates the saved cards and gives them to the piles by id, and

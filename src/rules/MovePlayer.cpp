@@ -111,10 +111,11 @@ bool MovePlayer::Apply(const ScriptMove& move, std::string& reason) {
 }
 
 bool MovePlayer::Settle() {
-    for (int round = 0; round < kMaxSettleRounds; ++round) {
+    settled = false;
+    for (int round = 0; round < kMaxSettleRounds && !settled; ++round) {
         TableSnapshot before(table.piles);
         table.UpdatePiles(kFrameTime);
-        if (TableSnapshot(table.piles) == before) return true;
+        settled = TableSnapshot(table.piles) == before;
     }
-    return false;
+    return settled;
 }

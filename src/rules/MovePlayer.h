@@ -27,6 +27,10 @@ public:
     // Returns false when the fills did not come to rest within kMaxSettleRounds.
     bool Settle();
 
+    // False after a Settle whose fills did not come to rest (two piles that fill
+    // each other back and forth do so in the game too, one card per frame).
+    bool Settled() const { return settled; }
+
     static constexpr int kMaxSettleRounds = 1000;
 
 private:
@@ -37,4 +41,5 @@ private:
     bool Click(const ScriptMove& move, std::string& reason);
 
     KartenTisch& table;
+    bool settled = true;
 };

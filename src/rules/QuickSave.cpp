@@ -3,6 +3,7 @@
 // cards by the saved ones; the pile settings always come from the definition.
 #include "rules/KartenTisch.h"
 
+#include <filesystem>
 #include <memory>
 
 QuickSaveFile KartenTisch::ToQuickSave() const {
@@ -24,6 +25,11 @@ QuickSaveFile KartenTisch::ToQuickSave() const {
 }
 
 bool KartenTisch::WriteQuickSave(const std::string& path) const {
+    // The category and game folders are made first; that they may exist already
+    // is no failure.
+    std::error_code ignored;
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
     return ToQuickSave().WriteFile(path);
 }
 

@@ -1,5 +1,8 @@
 #include "rules/QuickSaveFile.h"
 
+#include "data/SafeFileWriter.h"
+#include "data/TextEncoding.h"
+
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -132,23 +135,12 @@ std::string QuickSaveFile::ToText() const {
 }
 
 bool QuickSaveFile::WriteFile(const std::string& path) const {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        Write(out);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return SafeFileWriter::WriteWhole(path, ToText());
+}
+
+std::string QuickSaveFile::PathFor(const std::string& categoryFolder,
+                                   const std::string& gameFolder) {
+    return TextEncoding::MemberNameToPath(categoryFolder + "\\" + gameFolder + "\\quick.sav");
 }
 
 void QuickSaveFile::Read(std::istream& in) {

@@ -46,6 +46,9 @@ public:
     // Writes through a temporary file beside path and renames it over path, so a
     // failed write never leaves a truncated save. Returns false on any failure.
     bool WriteFile(const std::string& path) const;
+    // The file of a game on disk, relative to the working directory:
+    // "CATEGORY/GAME/quick.sav" from the Latin-1 folder names of the catalog.
+    static std::string PathFor(const std::string& categoryFolder, const std::string& gameFolder);
 
     void Read(std::istream& in);
     // False when the file cannot be opened; the object is then unchanged.

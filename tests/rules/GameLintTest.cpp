@@ -27,6 +27,8 @@ SPIEL_ZIEL_START ZIELSTAPEL_START 2 ZIELSTAPEL_ENDE SPIEL_ZIEL_ENDE
 
 TEST(GameLint, ACleanDefinitionAndOneConnectedOnlyThroughLinks) {
     EXPECT_TRUE(Messages(kClean).empty());
+    // Comments between the keys are no keys, even with a colon.
+    EXPECT_TRUE(Messages(std::string("# Column 1: Kleine Leiter: ") + kClean).empty());
     // A stock that only turns cards onto a waste is connected by its link.
     std::string withStock = std::string(kClean) + R"(
 STAPEL_START ID: 3 KOVA: AUFDECKEN_VERKN_1 VERK_STAPEL_START 4 VERK_STAPEL_ENDE STAPEL_ENDE

@@ -140,7 +140,9 @@ TEST(QuickSaveFile, UnclosedBlockIsKeptButMarked) {
 }
 
 TEST(QuickSaveFile, WriteFileReplacesTheWholeFileAndLeavesNoTemporary) {
-    std::string path = TempPath("twice.sav");
+    const std::filesystem::path folder = TempPath("twice");
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "quick.sav").string();
     QuickSaveFile first;
     first.piles.push_back({1, {{0, 0, false}, {1, 1, false}, {2, 2, false}}, true});
     ASSERT_TRUE(first.WriteFile(path));
@@ -151,10 +153,17 @@ TEST(QuickSaveFile, WriteFileReplacesTheWholeFileAndLeavesNoTemporary) {
     ASSERT_TRUE(read.ReadFile(path));
     EXPECT_EQ(read.undoCount, 9);
     EXPECT_TRUE(read.piles.empty());
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-    std::remove(path.c_str());
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++files;
+    EXPECT_EQ(files, 1);
+    std::filesystem::remove_all(folder);
 
     EXPECT_FALSE(second.WriteFile("/nonexistent-folder/quick.sav"));
     QuickSaveFile untouched;
     EXPECT_FALSE(untouched.ReadFile("/nonexistent-folder/quick.sav"));
+}
+
+TEST(QuickSaveFile, PathOfAGameOnDisk) {
+    EXPECT_EQ(QuickSaveFile::PathFor("einfach", "erstes"), "einfach/erstes/quick.sav");
+    EXPECT_EQ(QuickSaveFile::PathFor("K\xF6nige", "Sp\xE4t"), "K\xC3\xB6nige/Sp\xC3\xA4t/quick.sav");
 }

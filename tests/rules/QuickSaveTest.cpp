@@ -61,15 +61,16 @@ TEST(QuickSave, SaveMoveLoadBringsBackTableScoreAndClock) {
     std::remove(path.c_str());
 }
 
-TEST(QuickSave, LargeClockKeepsSixSignificantDigits) {
+TEST(QuickSave, LargeClockKeepsSixSignificantDigitsAndTheGameFoldersAreMade) {
     const std::string game = LadderGame();
     auto table = LoadTable(game);
     table->gameTime = 1234567.8;
-    const std::string path = SavePath("clock.sav");
+    const std::string root = SavePath("folders");
+    const std::string path = root + "/" + QuickSaveFile::PathFor("einfach", "leiter");
     ASSERT_TRUE(table->WriteQuickSave(path));
     ASSERT_EQ(table->ReadQuickSave(path, game, 1), KartenTisch::ResultOk);
     EXPECT_EQ(table->gameTime, 1.23457e+06);
-    std::remove(path.c_str());
+    std::filesystem::remove_all(root);
 }
 
 TEST(QuickSave, ABlockWithAnUnknownIdLeavesItsCardsInTheDeckOnNoPile) {
