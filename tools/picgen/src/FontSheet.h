@@ -1,0 +1,5 @@
+#pragma once
+#include "Canvas.h"
+
+// "font.PNG": 16 × 8 cells of 50 × 50, white glyphs whose ink spans exactly the table widths.
+void DrawFontSheet(Canvas& canvas);

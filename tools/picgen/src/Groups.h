@@ -1,0 +1,9 @@
+#pragma once
+#include "Stage.h"
+
+#include <string>
+
+// Draws every picture of one group; false when one could not be written or the group is unknown.
+bool RunGroup(const Stage& stage, const std::string& group);
+bool DrawCardSets(const Stage& stage);
+bool DrawFont(const Stage& stage);

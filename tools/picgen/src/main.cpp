@@ -1,0 +1,50 @@
+// kh_picgen --stage DIR --group NAME: draws one group of pictures into the staging folders.
+#include "CardSheet.h"
+#include "Groups.h"
+#include "Stage.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Development aid: a cut-out of a picture, scaled, over a felt-green ground.
+int Crop(char** argv)
+{
+    cairo_surface_t* src = cairo_image_surface_create_from_png(argv[2]);
+    double x = std::atof(argv[3]), y = std::atof(argv[4]), w = std::atof(argv[5]), h = std::atof(argv[6]);
+    double scale = std::atof(argv[7]);
+    Canvas out(static_cast<int>(w * scale), static_cast<int>(h * scale));
+    cairo_set_source_rgb(out.cr(), 0.18, 0.42, 0.26);
+    cairo_paint(out.cr());
+    draw::Blit(out.cr(), src, x, y, w, h, 0, 0, w * scale, h * scale);
+    cairo_surface_destroy(src);
+    return out.SavePng(argv[8]) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 9 && std::strcmp(argv[1], "--crop") == 0) {
+        return Crop(argv);
+    }
+    std::string stageDir;
+    std::string group;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--stage") == 0) {
+            stageDir = argv[i + 1];
+        } else if (std::strcmp(argv[i], "--group") == 0) {
+            group = argv[i + 1];
+        }
+    }
+    if (stageDir.empty() || group.empty()) {
+        std::fprintf(stderr, "usage: kh_picgen --stage DIR --group cards|font|gui|backgrounds|themes|contact\n");
+        return 2;
+    }
+    Stage stage(stageDir);
+    bool ok = RunGroup(stage, group);
+    return ok ? 0 : 1;
+}
