@@ -7,3 +7,6 @@
 bool RunGroup(const Stage& stage, const std::string& group);
 bool DrawCardSets(const Stage& stage);
 bool DrawFont(const Stage& stage);
+bool DrawGuiSheets(const Stage& stage);
+bool DrawBackgrounds(const Stage& stage);
+bool DrawThemeSheets(const Stage& stage);

@@ -1,5 +1,6 @@
 // kh_picgen --stage DIR --group NAME: draws one group of pictures into the staging folders.
 #include "CardSheet.h"
+#include "ContactSheet.h"
 #include "Groups.h"
 #include "Stage.h"
 
@@ -24,25 +25,47 @@ int Crop(char** argv)
     return out.SavePng(argv[8]) ? 0 : 1;
 }
 
+// Development aid: a picture repeated 2 × 2, to look at the seams of a tile.
+int Tile(char** argv)
+{
+    cairo_surface_t* src = cairo_image_surface_create_from_png(argv[2]);
+    int w = cairo_image_surface_get_width(src), h = cairo_image_surface_get_height(src);
+    Canvas out(2 * w, 2 * h);
+    cairo_set_source_surface(out.cr(), src, 0, 0);
+    cairo_pattern_set_extend(cairo_get_source(out.cr()), CAIRO_EXTEND_REPEAT);
+    cairo_paint(out.cr());
+    cairo_surface_destroy(src);
+    return out.SavePng(argv[3]) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::strcmp(argv[1], "--tile") == 0) {
+        return Tile(argv);
+    }
     if (argc == 9 && std::strcmp(argv[1], "--crop") == 0) {
         return Crop(argv);
     }
     std::string stageDir;
     std::string group;
+    std::string out;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--stage") == 0) {
             stageDir = argv[i + 1];
         } else if (std::strcmp(argv[i], "--group") == 0) {
             group = argv[i + 1];
+        } else if (std::strcmp(argv[i], "--out") == 0) {
+            out = argv[i + 1];
         }
     }
     if (stageDir.empty() || group.empty()) {
         std::fprintf(stderr, "usage: kh_picgen --stage DIR --group cards|font|gui|backgrounds|themes|contact\n");
         return 2;
+    }
+    if (group == "contact") {
+        return DrawContactSheet(stageDir, out.empty() ? stageDir + "/contact-sheet.png" : out) ? 0 : 1;
     }
     Stage stage(stageDir);
     bool ok = RunGroup(stage, group);

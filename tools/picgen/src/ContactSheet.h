@@ -1,0 +1,5 @@
+#pragma once
+#include <string>
+
+// One PNG showing every picture below the staging folder, scaled down, with its member name.
+bool DrawContactSheet(const std::string& stageDir, const std::string& outFile);

@@ -1,0 +1,71 @@
+#include "GuiSheets.h"
+
+#include "GuiKit.h"
+#include "Suits.h"
+
+using namespace gui;
+
+namespace {
+
+const Rgba kOrnament = Mix(kGold, kPaperBottom, 0.2);
+
+// A small card silhouette, used as a placeholder decoration in wells.
+void SuitRow(cairo_t* cr, double cx, double cy, double size, double gap)
+{
+    const Suit suits[4] = {Suit::Pik, Suit::Herz, Suit::Kreuz, Suit::Karo};
+    for (int i = 0; i < 4; ++i) {
+        Rgba color = IsRed(suits[i]) ? Hex(0xC81E2C, 0.8) : Hex(0x1C1C24, 0.8);
+        PaintSuit(cr, suits[i], cx + (i - 1.5) * gap, cy, size, color);
+    }
+}
+
+} // namespace
+
+void DrawOptionsSheet(Canvas& canvas)
+{
+    cairo_t* cr = canvas.cr();
+    Panel(cr, 800, 600, 30, 50);
+    // Card preview (face at 95, back at 175, 66 × 90) and background miniature (560, 120).
+    Well(cr, 78, 104, 180, 122, 12);
+    Well(cr, 552, 112, 166, 128, 8);
+    cairo_rectangle(cr, 558, 118, 154, 116.5);
+    draw::SetColor(cr, Rgba{0, 0, 0, 0.25});
+    cairo_fill(cr);
+    // Pointer choices (305 … 495, 100 … 150) and the three value buttons.
+    Well(cr, 292, 92, 216, 66, 14);
+    Well(cr, 286, 146 + 10, 228, 196, 14);
+    // Card-set list (70, 320 + 40 i) and background list (530, 320 + 40 j), headings above.
+    Well(cr, 58, 312, 224, 168, 12);
+    Well(cr, 518, 312, 224, 168, 12);
+    // Check boxes and deviation buttons to the right of their labels.
+    Well(cr, 300, 342, 200, 160, 12);
+    Ornament(cr, 400, 92 - 8, 0, kOrnament);
+    SuitRow(cr, 400, 568, 16, 26);
+}
+
+void DrawHelpSheet(Canvas& canvas)
+{
+    cairo_t* cr = canvas.cr();
+    Panel(cr, 700, 525, 28, 50);
+    Well(cr, 90, 70, 520, 378, 14);
+    SuitRow(cr, 350, 498, 14, 24);
+}
+
+void DrawStatsSheet(Canvas& canvas)
+{
+    cairo_t* cr = canvas.cr();
+    Panel(cr, 640, 480, 33, 50);
+    // Highscore rows (100 … 250) and the summary (300 …).
+    Well(cr, 60, 92, 520, 156, 12);
+    Well(cr, 110, 290, 420, 96, 12);
+    SuitRow(cr, 320, 452, 12, 22);
+}
+
+void DrawListSheet(Canvas& canvas)
+{
+    cairo_t* cr = canvas.cr();
+    Panel(cr, 450, 600, 33, 50);
+    // The category or game name sits at 75, the rows from 138 on.
+    Ornament(cr, 225, 112, 260, kOrnament);
+    Well(cr, 62, 130, 326, 372, 14);
+}
