@@ -34,9 +34,11 @@ fs::path ScratchDir(const std::string& name) {
 
 RunResult RunProgram(const std::string& arguments, const fs::path& workDir) {
     const fs::path log = workDir / "output.txt";
+    // The scratch folder is the data folder, so that the build's own data directory (which
+    // holds a complete base.gob once the pictures are packed) never stands in for it.
     const std::string command = "cd '" + workDir.string() +
                                 "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" + program +
-                                "' " + arguments + " >'" + log.string() + "' 2>&1";
+                                "' --data . " + arguments + " >'" + log.string() + "' 2>&1";
     RunResult result;
     const int status = std::system(command.c_str());
     result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
