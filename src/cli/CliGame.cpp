@@ -20,7 +20,7 @@ bool HasHighBytes(const std::string& bytes) {
 }
 
 std::string CardCode(const Card& card) {
-    static const char* const kRanks[] = {"A", "2", "3", "4", "5", "6", "7",
+    static const char* const kRanks[] = {"A", "2", "3",  "4", "5", "6", "7",
                                          "8", "9", "10", "J", "Q", "K"};
     static const char kSuits[] = {'C', 'D', 'S', 'H'};
     std::string code = card.rank >= 0 && card.rank <= 12 ? kRanks[card.rank] : "?";
@@ -77,7 +77,8 @@ bool ReadDefinitionBytes(const CliOptions& options, std::string& bytes, std::str
 uint32_t ChooseSeed(const CliOptions& options) {
     if (options.seed) return *options.seed;
     auto now = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
 void PrintCompactTable(std::ostream& out, const KartenTisch& table) {
@@ -85,7 +86,8 @@ void PrintCompactTable(std::ostream& out, const KartenTisch& table) {
         out << "  " << pile->pileId << ":";
         if (pile->FaceDownCount() > 0) out << " (" << pile->FaceDownCount() << ")";
         if (pile->IsCompletelyEmpty()) out << " -";
-        for (const Card* card : pile->visibleCards) out << ' ' << CardCode(*card);
+        for (const Card* card : pile->visibleCards)
+            out << ' ' << CardCode(*card);
         out << '\n';
     }
 }

@@ -11,7 +11,9 @@ bool ParseSeed(const char* text, uint32_t& value) {
     return *text != '\0' && ec == std::errc() && end == last;
 }
 
-size_t FolderSplit(const std::string& game) { return game.find_first_of("/\\"); }
+size_t FolderSplit(const std::string& game) {
+    return game.find_first_of("/\\");
+}
 
 } // namespace
 
@@ -81,7 +83,8 @@ const char* CliOptions::CommandHelp(CliCommand command) {
                "or ask for more cards than the deck holds.\n"
                "\n"
                "exit status: 0 clean, 1 problems found, 2 usage error or unreadable file\n";
-    case CliCommand::None: break;
+    case CliCommand::None:
+        break;
     }
     return Usage();
 }

@@ -18,9 +18,9 @@ public:
     std::string game;     // --game CAT/GAME
     std::string gameFile; // --game-file
     std::optional<uint32_t> seed;
-    std::string layout; // --layout
-    std::string moves;  // --moves
-    bool print = false; // --print
+    std::string layout;             // --layout
+    std::string moves;              // --moves
+    bool print = false;             // --print
     std::vector<std::string> files; // lint
 
     // Category and game folder of --game, split at the first '/' or '\'.

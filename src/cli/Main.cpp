@@ -19,10 +19,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     switch (options.command) {
-    case CliCommand::Deal: return RunDeal(options);
-    case CliCommand::Replay: return RunReplay(options);
-    case CliCommand::Lint: return RunLint(options);
-    case CliCommand::None: break;
+    case CliCommand::Deal:
+        return RunDeal(options);
+    case CliCommand::Replay:
+        return RunReplay(options);
+    case CliCommand::Lint:
+        return RunLint(options);
+    case CliCommand::None:
+        break;
     }
     std::fputs(CliOptions::Usage(), stdout);
     return 0;

@@ -68,8 +68,7 @@ constexpr IdGroup kPileGroups[] = {
     {"QUELLSTAPEL_START", "QUELLSTAPEL_ENDE", "source pile"},
 };
 
-template <size_t N>
-const KeyInfo* FindKey(const KeyInfo (&keys)[N], std::string_view word) {
+template <size_t N> const KeyInfo* FindKey(const KeyInfo (&keys)[N], std::string_view word) {
     for (const KeyInfo& info : keys)
         if (info.key == word) return &info;
     return nullptr;
@@ -104,7 +103,9 @@ bool LooksLikeKey(std::string_view word) {
     return letters; // "1:" in "Column 1: ..." is a comment too
 }
 
-std::string Quoted(std::string_view word) { return "\"" + Printable(word) + "\""; }
+std::string Quoted(std::string_view word) {
+    return "\"" + Printable(word) + "\"";
+}
 
 struct IdReference {
     int id = 0;
@@ -170,8 +171,8 @@ private:
     void CheckUnknown(std::string_view word, bool inPile) {
         std::string withColon = std::string(word) + ":";
         if (FindKey(kPileKeys, withColon) || FindKey(kTopKeys, withColon)) {
-            Report(word, "unknown key " + Quoted(word) + " (did you mean " + Quoted(withColon) +
-                             "?)");
+            Report(word,
+                   "unknown key " + Quoted(word) + " (did you mean " + Quoted(withColon) + "?)");
             return;
         }
         size_t colon = word.find(':');
@@ -184,8 +185,8 @@ private:
             }
         }
         if (LooksLikeKey(word))
-            Report(word, std::string("unknown key ") + Quoted(word) +
-                             (inPile ? " in a pile block" : ""));
+            Report(word,
+                   std::string("unknown key ") + Quoted(word) + (inPile ? " in a pile block" : ""));
     }
 
     std::optional<std::string_view> ValueWord(std::string_view key) {
@@ -202,7 +203,9 @@ private:
 
     void Value(const KeyInfo& info, std::string_view key) {
         switch (info.kind) {
-        case ValueKind::Int: Number(key); return;
+        case ValueKind::Int:
+            Number(key);
+            return;
         case ValueKind::Flag: {
             auto word = ValueWord(key);
             if (word && *word != "0" && *word != "1")
@@ -219,20 +222,34 @@ private:
                 }
             }
             return;
-        default: break;
+        default:
+            break;
         }
         auto word = ValueWord(key);
         if (!word) return;
         int (*lookup)(std::string_view) = nullptr;
         int nothing = 0;
         switch (info.kind) {
-        case ValueKind::SuitA: lookup = LookupSuitA, nothing = SuitA::NICHTS; break;
-        case ValueKind::SuitB: lookup = LookupSuitB, nothing = SuitB::NICHTS; break;
-        case ValueKind::RankA: lookup = LookupRankA, nothing = RankA::NICHTS; break;
-        case ValueKind::RankB: lookup = LookupRankB, nothing = RankB::NICHTS; break;
-        case ValueKind::Kova: lookup = LookupKova, nothing = Kova::NICHTS; break;
-        case ValueKind::Kola: lookup = LookupKola, nothing = Kola::NICHTS; break;
-        default: return;
+        case ValueKind::SuitA:
+            lookup = LookupSuitA, nothing = SuitA::NICHTS;
+            break;
+        case ValueKind::SuitB:
+            lookup = LookupSuitB, nothing = SuitB::NICHTS;
+            break;
+        case ValueKind::RankA:
+            lookup = LookupRankA, nothing = RankA::NICHTS;
+            break;
+        case ValueKind::RankB:
+            lookup = LookupRankB, nothing = RankB::NICHTS;
+            break;
+        case ValueKind::Kova:
+            lookup = LookupKova, nothing = Kova::NICHTS;
+            break;
+        case ValueKind::Kola:
+            lookup = LookupKola, nothing = Kola::NICHTS;
+            break;
+        default:
+            return;
         }
         if (lookup(*word) == nothing && *word != "NICHTS")
             Report(*word, "rule word " + Quoted(*word) + " after " + Quoted(key) +
@@ -256,8 +273,7 @@ private:
     void GoalGroup(size_t openOffset) {
         while (auto word = words.Next()) {
             if (*word == "SPIEL_ZIEL_ENDE") return;
-            if (*word == "ZIELSTAPEL_START")
-                IdList(*word, "ZIELSTAPEL_ENDE", "goal pile");
+            if (*word == "ZIELSTAPEL_START") IdList(*word, "ZIELSTAPEL_ENDE", "goal pile");
         }
         problems.push_back(At(openOffset, "\"SPIEL_ZIEL_START\" is never closed by "
                                           "\"SPIEL_ZIEL_ENDE\""));
@@ -312,9 +328,10 @@ bool CanDrag(const KartenStapel& from, const KartenStapel& to) {
 // Does a click rule or the automatic fill of this pile move cards to or from
 // other piles through its links?
 bool MovesThroughLinks(const KartenStapel& pile) {
-    bool acts = (pile.KOVA >= Kova::AUFDECKEN_VERKN_MULT && pile.KOVA <= Kova::AUFDECKEN_VERKN_1_U) ||
-                (pile.KOLA >= Kola::HOLEN_VERKN_VERDECKT && pile.KOLA <= Kola::HOLEN_VERKN_ALLE) ||
-                pile.AUTO_FILL_VERKN;
+    bool acts =
+        (pile.KOVA >= Kova::AUFDECKEN_VERKN_MULT && pile.KOVA <= Kova::AUFDECKEN_VERKN_1_U) ||
+        (pile.KOLA >= Kola::HOLEN_VERKN_VERDECKT && pile.KOLA <= Kola::HOLEN_VERKN_ALLE) ||
+        pile.AUTO_FILL_VERKN;
     return acts;
 }
 
@@ -341,9 +358,9 @@ std::vector<LintProblem> GameLint::Check(std::string_view fileBytes) {
     const int pileCount = table.piles.Count();
     for (int i = 0; i < pileCount; ++i) {
         const KartenStapel& pile = *table.piles[i];
-        bool connected = MovesThroughLinks(pile) && std::any_of(
-            pile.linkedPiles.begin(), pile.linkedPiles.end(),
-            [&](const KartenStapel* other) { return other != &pile; });
+        bool connected = MovesThroughLinks(pile) &&
+                         std::any_of(pile.linkedPiles.begin(), pile.linkedPiles.end(),
+                                     [&](const KartenStapel* other) { return other != &pile; });
         for (const KartenStapel* other : table.piles) {
             if (connected) break;
             if (other == &pile) continue;
@@ -363,15 +380,17 @@ std::vector<LintProblem> GameLint::Check(std::string_view fileBytes) {
     if (table.deckSize <= 0)
         problems.push_back({0, 0, "the deck is empty (\"SPIEL_ANZ_KARTEN:\" missing or 0)"});
     else if (table.goalPileIds.empty())
-        problems.push_back({0, 0, "no goal piles (\"SPIEL_ZIEL_START\"): the game can never be won"});
+        problems.push_back(
+            {0, 0, "no goal piles (\"SPIEL_ZIEL_START\"): the game can never be won"});
 
     long long asked = 0;
     for (const KartenStapel* pile : table.piles)
         asked += std::max(0, pile->INIT_ANZ_VERDECKT) + std::max(0, pile->INIT_ANZ_SICHTBAR);
     const int deckCards = table.deck.Count();
     if (asked > deckCards) {
-        problems.push_back({0, 0, "the deal asks for " + std::to_string(asked) +
-                                      " cards but the deck holds " + std::to_string(deckCards)});
+        problems.push_back({0, 0,
+                            "the deal asks for " + std::to_string(asked) +
+                                " cards but the deck holds " + std::to_string(deckCards)});
     }
 
     // The real deal, under several shuffles: cards left in no pile, and piles
@@ -393,11 +412,11 @@ std::vector<LintProblem> GameLint::Check(std::string_view fileBytes) {
         leftMax = std::max(leftMax, left);
     }
     if (leftMax > 0 && deckCards > 0) {
-        std::string count = leftMin == leftMax ? std::to_string(leftMax)
-                                               : std::to_string(leftMin) + " to " +
-                                                     std::to_string(leftMax);
-        problems.push_back({0, 0, "the deal leaves " + count +
-                                      " cards in no pile: the game can never be won"});
+        std::string count = leftMin == leftMax
+                                ? std::to_string(leftMax)
+                                : std::to_string(leftMin) + " to " + std::to_string(leftMax);
+        problems.push_back(
+            {0, 0, "the deal leaves " + count + " cards in no pile: the game can never be won"});
     }
     if (asked <= deckCards) {
         for (int i = 0; i < pileCount; ++i) {
@@ -418,9 +437,10 @@ std::vector<LintProblem> GameLint::Check(std::string_view fileBytes) {
         }
     }
 
-    std::stable_sort(problems.begin(), problems.end(), [](const LintProblem& a, const LintProblem& b) {
-        if (a.line == 0 || b.line == 0) return a.line != 0 && b.line == 0;
-        return a.line != b.line ? a.line < b.line : a.column < b.column;
-    });
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const LintProblem& a, const LintProblem& b) {
+                         if (a.line == 0 || b.line == 0) return a.line != 0 && b.line == 0;
+                         return a.line != b.line ? a.line < b.line : a.column < b.column;
+                     });
     return problems;
 }

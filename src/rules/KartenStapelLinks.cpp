@@ -59,7 +59,8 @@ void KartenStapel::AutoFillLinked() {
 
 void KartenStapel::TurnVisibleFaceDown() {
     if (visibleCards.Empty()) return;
-    while (!visibleCards.Empty()) faceDownCards.Append(visibleCards.RemoveAt(0, false));
+    while (!visibleCards.Empty())
+        faceDownCards.Append(visibleCards.RemoveAt(0, false));
     LayoutFaceDown();
     LayoutVisible();
 }
@@ -93,7 +94,8 @@ bool KartenStapel::UncoverByRule() {
         }
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -19,8 +19,7 @@ KartenStapel* MovePlayer::Pile(int id, std::string& reason) const {
     return found.front();
 }
 
-Card* MovePlayer::VisibleFromTop(KartenStapel& pile, int id, int depth,
-                                 std::string& reason) const {
+Card* MovePlayer::VisibleFromTop(KartenStapel& pile, int id, int depth, std::string& reason) const {
     int count = pile.VisibleCount();
     if (depth < 1 || depth > count) {
         reason = "pile " + std::to_string(id) + " shows " + std::to_string(count) +
@@ -95,15 +94,29 @@ bool MovePlayer::Click(const ScriptMove& move, std::string& reason) {
 bool MovePlayer::Apply(const ScriptMove& move, std::string& reason) {
     bool done = true;
     switch (move.kind) {
-    case MoveKind::Drag: done = Drag(move, reason); break;
-    case MoveKind::Auto: done = Auto(move, reason); break;
-    case MoveKind::Click: done = Click(move, reason); break;
+    case MoveKind::Drag:
+        done = Drag(move, reason);
+        break;
+    case MoveKind::Auto:
+        done = Auto(move, reason);
+        break;
+    case MoveKind::Click:
+        done = Click(move, reason);
+        break;
     // The history buttons do nothing at the start or the end of the history;
     // that is no error, as in the game.
-    case MoveKind::Undo: table.UndoStep(); break;
-    case MoveKind::Redo: table.RedoStep(); break;
-    case MoveKind::UndoAll: table.UndoToStart(); break;
-    case MoveKind::RedoAll: table.RedoToEnd(); break;
+    case MoveKind::Undo:
+        table.UndoStep();
+        break;
+    case MoveKind::Redo:
+        table.RedoStep();
+        break;
+    case MoveKind::UndoAll:
+        table.UndoToStart();
+        break;
+    case MoveKind::RedoAll:
+        table.RedoToEnd();
+        break;
     }
     if (!done) return false;
     Settle();

@@ -13,21 +13,28 @@ struct MoveWord {
 };
 
 constexpr MoveWord kMoveWords[] = {
-    {"drag", MoveKind::Drag, 3},       {"auto", MoveKind::Auto, 2},
-    {"click", MoveKind::Click, 1},     {"undo", MoveKind::Undo, 0},
-    {"redo", MoveKind::Redo, 0},       {"undo-all", MoveKind::UndoAll, 0},
+    {"drag", MoveKind::Drag, 3},        {"auto", MoveKind::Auto, 2},
+    {"click", MoveKind::Click, 1},      {"undo", MoveKind::Undo, 0},
+    {"redo", MoveKind::Redo, 0},        {"undo-all", MoveKind::UndoAll, 0},
     {"redo-all", MoveKind::RedoAll, 0},
 };
 
 const char* Usage(MoveKind kind) {
     switch (kind) {
-    case MoveKind::Drag: return "drag SRC N DST";
-    case MoveKind::Auto: return "auto SRC N";
-    case MoveKind::Click: return "click ID";
-    case MoveKind::Undo: return "undo";
-    case MoveKind::Redo: return "redo";
-    case MoveKind::UndoAll: return "undo-all";
-    case MoveKind::RedoAll: return "redo-all";
+    case MoveKind::Drag:
+        return "drag SRC N DST";
+    case MoveKind::Auto:
+        return "auto SRC N";
+    case MoveKind::Click:
+        return "click ID";
+    case MoveKind::Undo:
+        return "undo";
+    case MoveKind::Redo:
+        return "redo";
+    case MoveKind::UndoAll:
+        return "undo-all";
+    case MoveKind::RedoAll:
+        return "redo-all";
     }
     return "";
 }
@@ -42,7 +49,9 @@ bool ParseInt(const std::string& word, int& value) {
     return ec == std::errc() && end == last;
 }
 
-std::string LinePrefix(int line) { return "line " + std::to_string(line) + ": "; }
+std::string LinePrefix(int line) {
+    return "line " + std::to_string(line) + ": ";
+}
 
 } // namespace
 
@@ -51,9 +60,12 @@ std::string ScriptMove::Text() const {
     case MoveKind::Drag:
         return "drag " + std::to_string(source) + " " + std::to_string(depth) + " " +
                std::to_string(target);
-    case MoveKind::Auto: return "auto " + std::to_string(source) + " " + std::to_string(depth);
-    case MoveKind::Click: return "click " + std::to_string(source);
-    default: return Usage(kind);
+    case MoveKind::Auto:
+        return "auto " + std::to_string(source) + " " + std::to_string(depth);
+    case MoveKind::Click:
+        return "click " + std::to_string(source);
+    default:
+        return Usage(kind);
     }
 }
 
@@ -62,7 +74,8 @@ bool MoveScript::ParseLine(const std::string& text, int line, std::vector<Script
     std::string content = text.substr(0, text.find('#'));
     std::istringstream words(content);
     std::vector<std::string> tokens;
-    for (std::string word; words >> word;) tokens.push_back(word);
+    for (std::string word; words >> word;)
+        tokens.push_back(word);
     if (tokens.empty()) return true;
 
     const MoveWord* found = nullptr;
@@ -76,7 +89,8 @@ bool MoveScript::ParseLine(const std::string& text, int line, std::vector<Script
     int given = static_cast<int>(tokens.size()) - 1;
     if (given != found->numbers) {
         std::string joined;
-        for (const std::string& token : tokens) joined += (joined.empty() ? "" : " ") + token;
+        for (const std::string& token : tokens)
+            joined += (joined.empty() ? "" : " ") + token;
         error = LinePrefix(line) + (given < found->numbers ? "missing number" : "too many words") +
                 " in \"" + joined + "\" (expected " + Usage(found->kind) + ")";
         return false;
@@ -102,12 +116,15 @@ bool MoveScript::ParseLine(const std::string& text, int line, std::vector<Script
         move.source = numbers[0];
         move.depth = numbers[1];
         break;
-    case MoveKind::Click: move.source = numbers[0]; break;
-    default: break;
+    case MoveKind::Click:
+        move.source = numbers[0];
+        break;
+    default:
+        break;
     }
     if ((move.kind == MoveKind::Drag || move.kind == MoveKind::Auto) && move.depth < 1) {
-        error = LinePrefix(line) + "N must be 1 or more (1 is the top card) in \"" + move.Text() +
-                "\"";
+        error =
+            LinePrefix(line) + "N must be 1 or more (1 is the top card) in \"" + move.Text() + "\"";
         return false;
     }
     out.push_back(move);

@@ -17,8 +17,10 @@ QuickSaveFile KartenTisch::ToQuickSave() const {
         SavedPile saved;
         saved.id = pile->pileId;
         saved.closed = true;
-        for (const Card* card : pile->visibleCards) saved.cards.push_back({card->suit, card->rank, false});
-        for (const Card* card : pile->faceDownCards) saved.cards.push_back({card->suit, card->rank, true});
+        for (const Card* card : pile->visibleCards)
+            saved.cards.push_back({card->suit, card->rank, false});
+        for (const Card* card : pile->faceDownCards)
+            saved.cards.push_back({card->suit, card->rank, true});
         save.piles.push_back(std::move(saved));
     }
     return save;
@@ -75,8 +77,10 @@ void KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view defi
         std::vector<KartenStapel*> receivers = PilesWithId(saved.id);
         if (receivers.empty()) continue;
         KartenStapel* pile = receivers.front();
-        for (Card* card : visible) pile->visibleCards.Append(card);
-        for (Card* card : faceDown) pile->faceDownCards.Append(card);
+        for (Card* card : visible)
+            pile->visibleCards.Append(card);
+        for (Card* card : faceDown)
+            pile->faceDownCards.Append(card);
         pile->LayoutFaceDown();
         pile->LayoutVisible();
     }

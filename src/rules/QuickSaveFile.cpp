@@ -27,7 +27,8 @@ public:
         std::streambuf* buffer = in.rdbuf();
         if (!buffer) return std::nullopt;
         int c = buffer->sgetc();
-        while (c != EOF && IsSpace(c)) c = buffer->snextc();
+        while (c != EOF && IsSpace(c))
+            c = buffer->snextc();
         if (c == EOF) return std::nullopt;
         std::string word;
         while (c != EOF && !IsSpace(c)) {
@@ -105,7 +106,8 @@ void WriteCards(std::ostream& out, const SavedPile& pile, bool faceDown) {
 
 int QuickSaveFile::CardCount() const {
     int count = 0;
-    for (const SavedPile& pile : piles) count += static_cast<int>(pile.cards.size());
+    for (const SavedPile& pile : piles)
+        count += static_cast<int>(pile.cards.size());
     return count;
 }
 

@@ -12,7 +12,9 @@ std::string Slot(const TextList& texts, int slot) {
 
 // A text slot with one number, through the safe formatter: a stray conversion
 // in a language file can never read an argument that is not there.
-std::string FormatCount(const std::string& format, int value) { return FormatText(format, {value}); }
+std::string FormatCount(const std::string& format, int value) {
+    return FormatText(format, {value});
+}
 
 std::string Limited(std::string text) {
     if (text.size() > kMaxHintText) text.resize(kMaxHintText);
@@ -30,7 +32,9 @@ std::string RankName(const TextList& texts, int rank) {
     return Slot(texts, 4 + rank);
 }
 
-std::string ColourWord(const TextList& texts, bool red) { return Slot(texts, red ? 20 : 21); }
+std::string ColourWord(const TextList& texts, bool red) {
+    return Slot(texts, red ? 20 : 21);
+}
 
 // The rank below the card for VORHERIGE_MINUS; nothing when there is none.
 std::optional<std::string> RankBelow(const TextList& texts, int rank, bool wrap) {
@@ -42,7 +46,8 @@ std::optional<std::string> RankBelow(const TextList& texts, int rank, bool wrap)
 }
 
 std::string TrimEnd(std::string text) {
-    while (!text.empty() && text.back() == ' ') text.pop_back();
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
     return text;
 }
 
@@ -52,8 +57,8 @@ std::string CardName(const TextList& texts, int suit, int rank) {
     return Limited(SuitName(texts, suit) + " " + RankName(texts, rank));
 }
 
-std::string DescribeCardRules(const TextList& texts, int suitRule, int rankRule, int suit,
-                              int rank, bool wrap) {
+std::string DescribeCardRules(const TextList& texts, int suitRule, int rankRule, int suit, int rank,
+                              bool wrap) {
     if (suitRule == SuitA::ALLES && rankRule == RankA::ALLES) return Limited(Slot(texts, 26));
     if (suitRule == SuitA::NICHTS || rankRule == RankA::NICHTS) return Limited(Slot(texts, 27));
     const std::string nothing = Limited(Slot(texts, 27));
@@ -136,15 +141,16 @@ std::optional<std::string> RuleHintText(const TextList& texts,
                                       hoveredCard->rank, pile.WRAPING);
         }
         if (pile.MAX_GRÖSSE_SICHTBAR != -1)
-            text += "\n" + FormatCount(Slot(texts, 25),
-                                       pile.MAX_GRÖSSE_SICHTBAR - pile.VisibleCount());
+            text +=
+                "\n" + FormatCount(Slot(texts, 25), pile.MAX_GRÖSSE_SICHTBAR - pile.VisibleCount());
         return Limited(text);
     }
     for (const KartenStapel* pile : piles) {
         if (pile->HitFaceDownCard(x, y))
             return Limited(FormatCount(Slot(texts, 19), pile->FaceDownCount()));
         if (pile->HitPlace(x, y)) {
-            std::string text = Slot(texts, 28) + " " + DescribeEmptyRules(texts, pile->AFLS, pile->AWLS);
+            std::string text =
+                Slot(texts, 28) + " " + DescribeEmptyRules(texts, pile->AFLS, pile->AWLS);
             if (pile->MAX_GRÖSSE_SICHTBAR != -1)
                 text += "\n" + FormatCount(Slot(texts, 24), pile->MAX_GRÖSSE_SICHTBAR);
             return Limited(text);

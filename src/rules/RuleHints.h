@@ -8,7 +8,8 @@
 //   23 a complete run                        24 capacity of an empty place (one int)
 //   25 room left on a pile (one int)         26 everything   27 nothing
 //   28 heading before a description
-// A missing text reads as empty; the numbers are filled in by the safe formatter. Every text is at most kMaxHintText characters.
+// A missing text reads as empty; the numbers are filled in by the safe formatter. Every text is at
+// most kMaxHintText characters.
 #include <optional>
 #include <string>
 
@@ -23,8 +24,8 @@ constexpr size_t kMaxHintText = 999;
 std::string CardName(const TextList& texts, int suit, int rank);
 // What may be laid on a card of this suit and rank under the suit rule (table A)
 // and the rank rule (table A) of its pile.
-std::string DescribeCardRules(const TextList& texts, int suitRule, int rankRule, int suit,
-                              int rank, bool wrap);
+std::string DescribeCardRules(const TextList& texts, int suitRule, int rankRule, int suit, int rank,
+                              bool wrap);
 // What an empty place accepts under its suit rule (table B) and rank rule (table B).
 std::string DescribeEmptyRules(const TextList& texts, int suitRule, int rankRule);
 

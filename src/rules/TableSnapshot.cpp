@@ -6,7 +6,8 @@
 
 TableSnapshot::TableSnapshot(const PtrList<KartenStapel, true>& piles) {
     size_t total = 0;
-    for (const KartenStapel* pile : piles) total += static_cast<size_t>(pile->TotalCount());
+    for (const KartenStapel* pile : piles)
+        total += static_cast<size_t>(pile->TotalCount());
     entries.reserve(static_cast<size_t>(piles.Count()));
     cards.reserve(total);
     for (const KartenStapel* pile : piles) {
@@ -38,8 +39,10 @@ void TableSnapshot::Restore(const PtrList<KartenStapel, true>& piles) const {
         KartenStapel* pile = piles[i];
         pile->visibleCards.Clear();
         pile->faceDownCards.Clear();
-        for (Card* card : Visible(i)) pile->visibleCards.Append(card);
-        for (Card* card : FaceDown(i)) pile->faceDownCards.Append(card);
+        for (Card* card : Visible(i))
+            pile->visibleCards.Append(card);
+        for (Card* card : FaceDown(i))
+            pile->faceDownCards.Append(card);
         if (pile->hoveredCard && !pile->visibleCards.Contains(pile->hoveredCard))
             pile->hoveredCard = nullptr;
     }

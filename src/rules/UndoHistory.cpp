@@ -34,7 +34,9 @@ void KartenTisch::PushUndoSnapshot() {
     ++movesCounted;
 }
 
-void KartenTisch::RestoreSnapshot(const TableSnapshot& snapshot) { snapshot.Restore(piles); }
+void KartenTisch::RestoreSnapshot(const TableSnapshot& snapshot) {
+    snapshot.Restore(piles);
+}
 
 bool KartenTisch::UndoToStart() {
     if (undoHistory.empty() || undoIndex == 0) return false;
@@ -94,6 +96,7 @@ int KartenTisch::ComputeScore() const {
 }
 
 void KartenTisch::RelaxAllRules() {
-    for (KartenStapel* pile : piles) pile->RelaxRules();
+    for (KartenStapel* pile : piles)
+        pile->RelaxRules();
     rulesRelaxed = true;
 }

@@ -17,7 +17,8 @@ std::string TwoDeckGame() {
         text += "STAPEL_START ID: " + std::to_string(id) +
                 " INIT_ANZ_VERDECKT: 4 INIT_ANZ_SICHTBAR: 2 STAPEL_ENDE\n";
     for (int i = 0; i < 8; ++i, ++id)
-        text += "STAPEL_START ID: " + std::to_string(id) + " INIT_AW: ASS INIT_ANZ_SICHTBAR: 1 "
+        text += "STAPEL_START ID: " + std::to_string(id) +
+                " INIT_AW: ASS INIT_ANZ_SICHTBAR: 1 "
                 "STAPEL_ENDE\n";
     text += "STAPEL_START ID: " + std::to_string(id) + " INIT_ANZ_VERDECKT: 104 STAPEL_ENDE\n";
     return text;
@@ -28,7 +29,8 @@ void BM_PushAndRestoreSnapshot(benchmark::State& state) {
     KartenTisch table;
     table.LoadGameDefinition(std::string_view(game), 1);
     int cards = 0;
-    for (const KartenStapel* pile : table.piles) cards += pile->TotalCount();
+    for (const KartenStapel* pile : table.piles)
+        cards += pile->TotalCount();
     if (cards != 104) state.SkipWithError("the table does not hold 104 cards");
     for (auto _ : state) {
         table.PushUndoSnapshot(); // the move

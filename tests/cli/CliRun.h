@@ -16,7 +16,8 @@ struct CliResult {
 
 inline std::string ShellQuoted(const std::string& word) {
     std::string quoted = "'";
-    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
@@ -29,13 +30,15 @@ inline CliResult RunCli(const std::vector<std::string>& args) {
     static int runs = 0;
     const std::string errFile = (scratch / ("stderr_" + std::to_string(runs++))).string();
     std::string command = ShellQuoted(std::string(KH_BINARY_DIR) + "/kartenhaus-cli");
-    for (const std::string& arg : args) command += " " + ShellQuoted(arg);
+    for (const std::string& arg : args)
+        command += " " + ShellQuoted(arg);
     command += " 2>" + ShellQuoted(errFile);
     CliResult result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return result;
     char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        result.out.append(buffer, n);
     int status = ::pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.err = TempDir::Read(errFile);
@@ -43,5 +46,6 @@ inline CliResult RunCli(const std::vector<std::string>& args) {
 }
 
 inline bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }

@@ -19,7 +19,8 @@ QuickSaveFile ParseSave(const std::string& text) {
 
 std::string Latin1Ladder() {
     std::string text = TempDir::Read(kLadder);
-    for (size_t at; (at = text.find("\xC3\x96")) != std::string::npos;) text.replace(at, 2, "\xD6");
+    for (size_t at; (at = text.find("\xC3\x96")) != std::string::npos;)
+        text.replace(at, 2, "\xD6");
     return text;
 }
 
@@ -29,7 +30,8 @@ TEST(Cli, HelpForEveryCommandAndUsageErrors) {
     for (const char* command : {"deal", "replay", "lint"}) {
         CliResult help = RunCli({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
-        EXPECT_NE(help.out.find(std::string("usage: kartenhaus-cli ") + command), std::string::npos);
+        EXPECT_NE(help.out.find(std::string("usage: kartenhaus-cli ") + command),
+                  std::string::npos);
     }
     CliResult top = RunCli({"--help"});
     EXPECT_EQ(top.status, 0);
@@ -39,7 +41,8 @@ TEST(Cli, HelpForEveryCommandAndUsageErrors) {
     EXPECT_EQ(RunCli({"shuffle"}).status, 2);
     EXPECT_EQ(RunCli({"deal"}).status, 2);
     EXPECT_EQ(RunCli({"deal", "--game-file", kLadder, "--seed", "x"}).status, 2);
-    EXPECT_EQ(RunCli({"deal", "--game-file", kLadder, "--data", "/tmp", "--game", "a/b"}).status, 2);
+    EXPECT_EQ(RunCli({"deal", "--game-file", kLadder, "--data", "/tmp", "--game", "a/b"}).status,
+              2);
     EXPECT_EQ(RunCli({"deal", "--data", "/tmp", "--game", "nofolder"}).status, 2);
     EXPECT_EQ(RunCli({"replay", "--game-file", kLadder}).status, 2); // no --moves
     EXPECT_EQ(RunCli({"lint"}).status, 2);
@@ -71,9 +74,10 @@ TEST(Cli, DealFindsTheGameInTheGamesArchivesLikeTheGame) {
     TempDir data;
     const std::string ladder = Latin1Ladder();
     // The add-on holds the game; the main archive only something else.
-    ASSERT_TRUE(GameArchiveWriter::Write(data / "games.gob", {{"einfach\\other\\other.game", "x"}}));
-    ASSERT_TRUE(GameArchiveWriter::Write(data / "games_1.gob",
-                                         {{"Einfach\\Leiter\\Leiter.game", ladder}}));
+    ASSERT_TRUE(
+        GameArchiveWriter::Write(data / "games.gob", {{"einfach\\other\\other.game", "x"}}));
+    ASSERT_TRUE(
+        GameArchiveWriter::Write(data / "games_1.gob", {{"Einfach\\Leiter\\Leiter.game", ladder}}));
     CliResult dealt =
         RunCli({"deal", "--data", data.path.string(), "--game", "einfach/leiter", "--seed", "3"});
     ASSERT_EQ(dealt.status, 0) << dealt.err;
@@ -92,9 +96,9 @@ TEST(Cli, ReplayWinsTheGameFromAMovesFile) {
         EXPECT_EQ(won.out, "won\n");
     }
     // The same from a saved layout, by drags and clicks, shown move by move.
-    CliResult printed = RunCli({"replay", "--game-file", kLadder, "--layout",
-                                Fixture("ladder-layout.sav"), "--moves",
-                                Fixture("ladder-layout-won.moves"), "--print"});
+    CliResult printed =
+        RunCli({"replay", "--game-file", kLadder, "--layout", Fixture("ladder-layout.sav"),
+                "--moves", Fixture("ladder-layout-won.moves"), "--print"});
     ASSERT_EQ(printed.status, 0) << printed.err;
     EXPECT_EQ(printed.out.rfind("start\n  1: (2)\n", 0), 0u) << printed.out;
     EXPECT_NE(printed.out.find("line 2: drag 4 1 5\n"), std::string::npos);
@@ -196,17 +200,17 @@ TEST(Cli, LintReportsProblemsWithTheirPositionsAndPassesACleanGame) {
     const std::string bad = Fixture("lint-problems.game");
     CliResult problems = RunCli({"lint", kLadder, bad});
     EXPECT_EQ(problems.status, 1);
-    for (const char* expected : {
-             ":8:5: rule word \"GRÜN\" after \"AF:\" is in no table of that key; it counts as "
-             "NICHTS\n",
-             ":9:1: unknown key \"AFF:\" in a pile block\n",
-             ":10:1: unknown key \"MOVE_STAPEL\" (did you mean \"MOVE_STAPEL:\"?)\n",
-             ":11:1: key and value run together in \"AWLS:ASS\"",
-             ":12:20: target pile id 9 names no pile\n",
-             ":20:10: \"ja\" after \"WRAPING:\" is not 0 or 1\n",
-             ":23:1: pile 3: no other pile can give cards to it or take cards from it\n",
-             ":29:20: goal pile id 7 names no pile\n",
-             ": the deal asks for 10 cards but the deck holds 8\n"})
+    for (const char* expected :
+         {":8:5: rule word \"GRÜN\" after \"AF:\" is in no table of that key; it counts as "
+          "NICHTS\n",
+          ":9:1: unknown key \"AFF:\" in a pile block\n",
+          ":10:1: unknown key \"MOVE_STAPEL\" (did you mean \"MOVE_STAPEL:\"?)\n",
+          ":11:1: key and value run together in \"AWLS:ASS\"",
+          ":12:20: target pile id 9 names no pile\n",
+          ":20:10: \"ja\" after \"WRAPING:\" is not 0 or 1\n",
+          ":23:1: pile 3: no other pile can give cards to it or take cards from it\n",
+          ":29:20: goal pile id 7 names no pile\n",
+          ": the deal asks for 10 cards but the deck holds 8\n"})
         EXPECT_NE(problems.out.find(bad + expected), std::string::npos) << expected;
     EXPECT_EQ(RunCli({"lint", "/nonexistent.game"}).status, 2);
 }

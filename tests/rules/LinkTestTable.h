@@ -40,7 +40,8 @@ public:
     }
     int TotalCards() const {
         int total = 0;
-        for (const KartenStapel* pile : piles) total += pile->TotalCount();
+        for (const KartenStapel* pile : piles)
+            total += pile->TotalCount();
         return total;
     }
 };

@@ -18,7 +18,8 @@ STAPEL_START ID: 3 AUTO_FILL_VERKN: 1 VERK_STAPEL_START 2 VERK_STAPEL_ENDE STAPE
     EXPECT_FALSE(player.Settle());
     EXPECT_FALSE(player.Settled());
     int cards = 0;
-    for (KartenStapel* pile : table->piles) cards += pile->TotalCount();
+    for (KartenStapel* pile : table->piles)
+        cards += pile->TotalCount();
     EXPECT_EQ(cards, 1);
 
     // With two cards each reserve keeps one and the table is still.

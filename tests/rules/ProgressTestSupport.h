@@ -18,7 +18,8 @@ inline std::string FixtureText(const std::string& name) {
 // definition is in UTF-8 like every source, so the one "Ö" is spelled here.
 inline std::string LadderGame() {
     std::string text = FixtureText("cli/ladder.game");
-    for (size_t at; (at = text.find("\xC3\x96")) != std::string::npos;) text.replace(at, 2, "\xD6");
+    for (size_t at; (at = text.find("\xC3\x96")) != std::string::npos;)
+        text.replace(at, 2, "\xD6");
     return text;
 }
 
@@ -43,4 +44,6 @@ inline void Play(KartenTisch& table, const std::string& moves) {
     }
 }
 
-inline std::string TableText(const KartenTisch& table) { return table.ToQuickSave().ToText(); }
+inline std::string TableText(const KartenTisch& table) {
+    return table.ToQuickSave().ToText();
+}

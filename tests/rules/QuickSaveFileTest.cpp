@@ -154,7 +154,8 @@ TEST(QuickSaveFile, WriteFileReplacesTheWholeFileAndLeavesNoTemporary) {
     EXPECT_EQ(read.undoCount, 9);
     EXPECT_TRUE(read.piles.empty());
     int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++files;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++files;
     EXPECT_EQ(files, 1);
     std::filesystem::remove_all(folder);
 
@@ -165,5 +166,6 @@ TEST(QuickSaveFile, WriteFileReplacesTheWholeFileAndLeavesNoTemporary) {
 
 TEST(QuickSaveFile, PathOfAGameOnDisk) {
     EXPECT_EQ(QuickSaveFile::PathFor("einfach", "erstes"), "einfach/erstes/quick.sav");
-    EXPECT_EQ(QuickSaveFile::PathFor("K\xF6nige", "Sp\xE4t"), "K\xC3\xB6nige/Sp\xC3\xA4t/quick.sav");
+    EXPECT_EQ(QuickSaveFile::PathFor("K\xF6nige", "Sp\xE4t"),
+              "K\xC3\xB6nige/Sp\xC3\xA4t/quick.sav");
 }
