@@ -126,6 +126,12 @@ std::string DescribeEmptyRules(const TextList& texts, int suitRule, int rankRule
     return Limited(TrimEnd(text));
 }
 
+int RuleHintAlpha(double idleTime, double hintDelay) {
+    double alpha = (idleTime - hintDelay) * 2.0 * 255.0;
+    if (!(alpha > 0.0)) return 0;
+    return alpha >= 255.0 ? 255 : static_cast<int>(alpha);
+}
+
 std::optional<std::string> RuleHintText(const TextList& texts,
                                         const PtrList<KartenStapel, true>& piles,
                                         const Card* hoveredCard, int x, int y) {

@@ -29,6 +29,10 @@ std::string DescribeCardRules(const TextList& texts, int suitRule, int rankRule,
 // What an empty place accepts under its suit rule (table B) and rank rule (table B).
 std::string DescribeEmptyRules(const TextList& texts, int suitRule, int rankRule);
 
+// The opacity (0 … 255) of the bubble: nothing until the pointer has rested for
+// hintDelay seconds, then fading in over half a second.
+int RuleHintAlpha(double idleTime, double hintDelay);
+
 // The text of the hint bubble for the pointer at (x, y): about hoveredCard (the
 // visible card under the pointer, or null), else about the first pile, in pile
 // order, whose face-down stack or place lies under the pointer. Nothing when

@@ -138,3 +138,11 @@ TEST(RuleHints, AStrayConversionInALanguageFileReadsNothing) {
     stock->faceDownCards[0]->position = stock->position;
     EXPECT_EQ(RuleHintText(t, table.piles, nullptr, 5, 5), "1 %d %x %n cards");
 }
+
+TEST(RuleHints, TheBubbleFadesInHalfASecondAfterThePointerStops) {
+    EXPECT_EQ(RuleHintAlpha(0.0, 0.5), 0);
+    EXPECT_EQ(RuleHintAlpha(0.5, 0.5), 0);
+    EXPECT_EQ(RuleHintAlpha(0.75, 0.5), 127);
+    EXPECT_EQ(RuleHintAlpha(1.0, 0.5), 255);
+    EXPECT_EQ(RuleHintAlpha(60.0, 0.5), 255);
+}
