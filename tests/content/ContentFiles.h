@@ -2,7 +2,9 @@
 
 // Helpers of the content tests: read the converted data files the way the game reads them.
 
+#include <cstdio>
 #include <fstream>
+#include <sys/wait.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,6 +48,26 @@ inline std::vector<std::string> ReadWordList(const std::string& path, bool& open
     }
     return entries;
 }
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string output; // stdout and stderr together
+};
+
+// Runs a command line of the build's own tools and collects what it prints.
+inline ToolRun RunTool(const std::string& commandLine) {
+    ToolRun run;
+    FILE* pipe = popen((commandLine + " 2>&1").c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+inline std::string Cli() { return std::string(KH_BINARY_DIR) + "/kartenhaus-cli"; }
 
 // Latin-1 to UTF-8, for readable failure messages.
 inline std::string Utf8(const std::string& latin1) {
