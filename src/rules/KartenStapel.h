@@ -131,6 +131,13 @@ public:
     Card* TopVisible(int index = -1) const;
     CardPlace WhereIs(const Card* card) const;
     void ClearMarks();
+    // The four deal values together: face-up count, face-down count, suit and rank filter.
+    void GetDealValues(int& faceUp, int& faceDown, int& suitFilter, int& rankFilter) const {
+        faceUp = INIT_ANZ_SICHTBAR;
+        faceDown = INIT_ANZ_VERDECKT;
+        suitFilter = INIT_AF;
+        rankFilter = INIT_AW;
+    }
     // The chatter joker: every rule accepts everything from now on.
     void RelaxRules();
 

@@ -177,13 +177,16 @@ void KartenTisch::DealInitialLayout() {
     };
     for (KartenStapel* pile : piles) {
         if (remaining.empty()) break;
+        int faceUp = 0, faceDown = 0, suitFilter = 0, rankFilter = 0;
+        pile->GetDealValues(faceUp, faceDown, suitFilter, rankFilter);
+        // The candidates are chosen once, before the pile gets any card.
         candidates.clear();
         for (Card* card : remaining)
-            if (AdmitsSuit(pile->INIT_AF, card->suit) && DealAdmitsRank(pile->INIT_AW, card->rank))
+            if (AdmitsSuit(suitFilter, card->suit) && DealAdmitsRank(rankFilter, card->rank))
                 candidates.push_back(card);
-        for (int k = 0; k < pile->INIT_ANZ_VERDECKT && !candidates.empty(); ++k)
+        for (int k = 0; k < faceDown && !candidates.empty(); ++k)
             pile->AddFaceDown(takeOne(), -1);
-        for (int k = 0; k < pile->INIT_ANZ_SICHTBAR && !candidates.empty(); ++k)
+        for (int k = 0; k < faceUp && !candidates.empty(); ++k)
             pile->AddVisible(takeOne(), -1, true, -1);
     }
 }
