@@ -53,6 +53,7 @@ struct WonGame {
 
 const WonGame wonGames[] = {
     {"klondike/klondike", "klondike_won"},
+    {"klondike/klondike3", "klondike3_won"},
     {"freecell/freecell", "freecell_won"},
     {"spider/spider4", "spider_won"},
     {"yukon/yukon", "yukon_won"},
