@@ -218,8 +218,7 @@ TEST(ArchiveContent, EveryGameOfTheCatalogHasItsDefinitionAndRulesInGamesGob)
     }
 }
 
-// Enabled together with the preview renderer.
-TEST(ArchiveContent, DISABLED_EveryGameOfTheCatalogHasItsPreview)
+TEST(ArchiveContent, EveryGameOfTheCatalogHasItsPreview)
 {
     auto games = OpenData("games.gob");
     ASSERT_TRUE(games) << "build/data/games.gob is missing";

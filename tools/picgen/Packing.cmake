@@ -2,8 +2,10 @@
 # Included by the top CMakeLists after every producer (pictures, content, sounds) is defined,
 # so that the dependencies can be named. The packing step runs on every build but calls the
 # archive tool only for an archive whose staged files changed (see PackArchives.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/Previews.cmake)
+
 set(kh_data_producers)
-foreach(producer kh_pictures kh_content kh_sounds)
+foreach(producer kh_pictures kh_game_previews kh_content kh_sounds)
   if(TARGET ${producer})
     list(APPEND kh_data_producers ${producer})
   endif()

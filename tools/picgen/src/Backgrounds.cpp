@@ -146,7 +146,7 @@ void Casino(Canvas& canvas)
     draw::SetColor(cr, Hex(0xE2C46A, 0.35));
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
-    const Suit suits[4] = {Suit::Pik, Suit::Herz, Suit::Kreuz, Suit::Karo};
+    const SuitShape suits[4] = {SuitShape::Pik, SuitShape::Herz, SuitShape::Kreuz, SuitShape::Karo};
     for (int i = 0; i < 4; ++i) {
         PaintSuit(cr, suits[i], 512 + (i - 1.5) * 70, 384, 44, Hex(0xFFFFFF, 0.06));
     }

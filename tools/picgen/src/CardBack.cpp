@@ -136,7 +136,7 @@ void DrawCardBack(cairo_t* cr, const CardStyle& style, int backStyle)
         for (int corner = 0; corner < 4; ++corner) {
             double cx = corner % 2 ? W - m - 16 : m + 16;
             double cy = corner / 2 ? H - m - 16 : m + 16;
-            PaintSuit(cr, static_cast<Suit>(corner), cx, cy, 16, look.accent);
+            PaintSuit(cr, static_cast<SuitShape>(corner), cx, cy, 16, look.accent);
         }
         break;
     }

@@ -32,7 +32,7 @@ std::vector<std::pair<double, double>> PipLayout(int count)
     }
 }
 
-void Index(cairo_t* cr, const CardStyle& style, Suit suit, int rank, double capHeight, double suitHeight)
+void Index(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double capHeight, double suitHeight)
 {
     Rgba color = style.suitColors[static_cast<int>(suit)];
     double maxWidth = capHeight * 1.15;
@@ -76,7 +76,7 @@ void DrawRankText(cairo_t* cr, const std::string& text, double x, double y, doub
     cairo_restore(cr);
 }
 
-void DrawCardFace(cairo_t* cr, const CardStyle& style, Suit suit, int rank)
+void DrawCardFace(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank)
 {
     Rgba color = style.suitColors[static_cast<int>(suit)];
     // Paper with a faint warm gradient and a thin edge.
@@ -104,7 +104,7 @@ void DrawCardFace(cairo_t* cr, const CardStyle& style, Suit suit, int rank)
     if (rank == 0) {
         double size = style.bottomIndexSmall ? 92 : 104;
         double cy = (top + bottom) / 2 + 4;
-        if (suit == Suit::Pik) {
+        if (suit == SuitShape::Pik) {
             // The ace of spades carries a decorated pip.
             cairo_save(cr);
             cairo_arc(cr, W / 2, cy, size * 0.68, 0, 2 * M_PI);

@@ -77,10 +77,10 @@ void AllRanksSymbol(cairo_t* cr)
 void AllSuitsSymbol(cairo_t* cr)
 {
     const double d = 26;
-    PaintSuit(cr, Suit::Pik, W / 2 - d, H / 2 - d, 40, kWhite);
-    PaintSuit(cr, Suit::Herz, W / 2 + d, H / 2 - d, 40, kWhite);
-    PaintSuit(cr, Suit::Karo, W / 2 - d, H / 2 + d, 40, kWhite);
-    PaintSuit(cr, Suit::Kreuz, W / 2 + d, H / 2 + d, 40, kWhite);
+    PaintSuit(cr, SuitShape::Pik, W / 2 - d, H / 2 - d, 40, kWhite);
+    PaintSuit(cr, SuitShape::Herz, W / 2 + d, H / 2 - d, 40, kWhite);
+    PaintSuit(cr, SuitShape::Karo, W / 2 - d, H / 2 + d, 40, kWhite);
+    PaintSuit(cr, SuitShape::Kreuz, W / 2 + d, H / 2 + d, 40, kWhite);
 }
 
 } // namespace
@@ -90,7 +90,7 @@ void DrawCardSheet(Canvas& canvas, const CardStyle& style)
     for (int suit = 0; suit < 4; ++suit) {
         for (int rank = 0; rank < 13; ++rank) {
             InCell(canvas, suit, 12 - rank,
-                   [&](cairo_t* cr) { DrawCardFace(cr, style, static_cast<Suit>(suit), rank); });
+                   [&](cairo_t* cr) { DrawCardFace(cr, style, static_cast<SuitShape>(suit), rank); });
         }
         InCell(canvas, suit, 13, [&](cairo_t* cr) { DrawCardBack(cr, style, suit); });
     }
@@ -99,8 +99,8 @@ void DrawCardSheet(Canvas& canvas, const CardStyle& style)
     for (int rank = 0; rank < 13; ++rank) {
         InCell(canvas, 4, 12 - rank, [&](cairo_t* cr) { RankSymbol(cr, style.rankText[rank]); });
     }
-    // Suit symbols of the empty place in the rows the marker uses: PIK, KREUZ, HERZ, KARO.
-    const Suit symbolRows[4] = {Suit::Pik, Suit::Kreuz, Suit::Herz, Suit::Karo};
+    // SuitShape symbols of the empty place in the rows the marker uses: PIK, KREUZ, HERZ, KARO.
+    const SuitShape symbolRows[4] = {SuitShape::Pik, SuitShape::Kreuz, SuitShape::Herz, SuitShape::Karo};
     for (int row = 0; row < 4; ++row) {
         InCell(canvas, 5, row, [&](cairo_t* cr) { PaintSuit(cr, symbolRows[row], W / 2, H / 2, 84, kWhite); });
     }

@@ -13,7 +13,7 @@ constexpr int kCardCellHeight = 256;
 struct CardStyle {
     std::string member;                   // member name in cards.gob, with "\\"
     std::string catalogName;              // NAME: of the Cards.typ entry
-    std::array<Rgba, 4> suitColors;       // by Suit
+    std::array<Rgba, 4> suitColors;       // by SuitShape
     std::array<std::string, 13> rankText; // ASS 0 … KÖNIG 12
     Rgba face;                            // card paper
     Rgba edge;                            // thin outline
@@ -26,10 +26,10 @@ struct CardStyle {
 std::vector<CardStyle> CardStyles();
 
 // Rank: ASS 0 … KÖNIG 12.
-void DrawCardFace(cairo_t* cr, const CardStyle& style, Suit suit, int rank);
+void DrawCardFace(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank);
 void DrawCardBack(cairo_t* cr, const CardStyle& style, int backStyle);
 // Court picture inside the frame (x, y, w, h), for BUBE 10, DAME 11, KÖNIG 12.
-void DrawCourtFigure(cairo_t* cr, const CardStyle& style, Suit suit, int rank, double x, double y, double w,
+void DrawCourtFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double x, double y, double w,
                      double h);
 
 // The rounded outline of a card in a cell at the origin.

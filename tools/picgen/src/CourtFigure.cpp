@@ -14,7 +14,7 @@ struct CourtColors {
     Rgba robe, second, hair;
 };
 
-CourtColors ColorsFor(const CardStyle& style, Suit suit, int rank)
+CourtColors ColorsFor(const CardStyle& style, SuitShape suit, int rank)
 {
     Rgba suitColor = style.suitColors[static_cast<int>(suit)];
     bool red = IsRed(suit);
@@ -50,7 +50,7 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry)
 }
 
 // One half of the double-headed figure: the half box is w × hh, the figure stands on y = hh.
-void HalfFigure(cairo_t* cr, const CardStyle& style, Suit suit, int rank, double w, double hh)
+void HalfFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double w, double hh)
 {
     CourtColors col = ColorsFor(style, suit, rank);
     Rgba suitColor = style.suitColors[static_cast<int>(suit)];
@@ -232,7 +232,7 @@ void HalfFigure(cairo_t* cr, const CardStyle& style, Suit suit, int rank, double
 
 } // namespace
 
-void DrawCourtFigure(cairo_t* cr, const CardStyle& style, Suit suit, int rank, double x, double y, double w,
+void DrawCourtFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double x, double y, double w,
                      double h)
 {
     Rgba suitColor = style.suitColors[static_cast<int>(suit)];

@@ -153,7 +153,7 @@ void ToolbarIcon(cairo_t* cr, int which, double w, double h)
         cairo_fill_preserve(cr);
         draw::SetColor(cr, kInk);
         cairo_stroke(cr);
-        PaintSuit(cr, Suit::Herz, 0, 0, 9, kRed);
+        PaintSuit(cr, SuitShape::Herz, 0, 0, 9, kRed);
         cairo_restore(cr);
         break;
     }
@@ -221,7 +221,7 @@ void OffStrike(cairo_t* cr, double w, double h)
 void Logo(cairo_t* cr, double cx, double cy, double s)
 {
     const double angles[3] = {-0.35, 0.0, 0.35};
-    const Suit suits[3] = {Suit::Pik, Suit::Herz, Suit::Kreuz};
+    const SuitShape suits[3] = {SuitShape::Pik, SuitShape::Herz, SuitShape::Kreuz};
     for (int i = 0; i < 3; ++i) {
         cairo_save(cr);
         cairo_translate(cr, cx + (i - 1) * s * 0.5, cy + std::abs(i - 1) * s * 0.06);
@@ -304,7 +304,7 @@ void DrawMenuSheet(Canvas& canvas)
     // The game menu has no title of its own: suit ornaments frame the entries.
     InRect(cr, 500, 0, 400, 500, [](cairo_t* c) {
         Panel(c, 400, 500);
-        const Suit suits[4] = {Suit::Pik, Suit::Herz, Suit::Kreuz, Suit::Karo};
+        const SuitShape suits[4] = {SuitShape::Pik, SuitShape::Herz, SuitShape::Kreuz, SuitShape::Karo};
         for (int i = 0; i < 4; ++i) {
             Rgba color = IsRed(suits[i]) ? Hex(0xC81E2C) : Hex(0x1C1C24);
             PaintSuit(c, suits[i], 200 + (i - 1.5) * 34, 58, 22, color);

@@ -69,7 +69,7 @@ void Pointer(cairo_t* cr, int style, double press)
         cairo_stroke(cr);
     }
     if (style == 2) {
-        PaintSuit(cr, Suit::Pik, 13, 30, 9, Hex(0x3A2A08));
+        PaintSuit(cr, SuitShape::Pik, 13, 30, 9, Hex(0x3A2A08));
     }
     cairo_restore(cr);
 }
@@ -116,22 +116,16 @@ void DrawMiscSheet(Canvas& canvas)
         cairo_set_line_width(c, 2.5);
         cairo_stroke(c);
     });
-    // Preview frame: the left part of a frame whose right part the preview draws itself.
+    // Preview frame: a gold rim around the table part (200 × 150) of the preview.
     InRect(cr, 150, 50, 200, 150, [](cairo_t* c) {
-        cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 200, 0);
-        cairo_pattern_add_color_stop_rgba(p, 0, 0.61, 0.45, 0.09, 1);
-        cairo_pattern_add_color_stop_rgba(p, 0.7, 0.61, 0.45, 0.09, 1);
-        cairo_pattern_add_color_stop_rgba(p, 1, 0.61, 0.45, 0.09, 0);
-        cairo_move_to(c, 200, 2);
-        cairo_line_to(c, 12, 2);
-        cairo_arc_negative(c, 12, 12, 10, -M_PI / 2, -M_PI);
-        cairo_line_to(c, 2, 138);
-        cairo_arc_negative(c, 12, 138, 10, M_PI, M_PI / 2);
-        cairo_line_to(c, 200, 148);
-        cairo_set_source(c, p);
+        draw::RoundedRect(c, 2, 2, 196, 146, 10);
+        draw::SetColor(c, Hex(0x9C7318));
         cairo_set_line_width(c, 4);
         cairo_stroke(c);
-        cairo_pattern_destroy(p);
+        draw::RoundedRect(c, 5, 5, 190, 140, 8);
+        draw::SetColor(c, Rgba{1, 1, 1, 0.35});
+        cairo_set_line_width(c, 1.2);
+        cairo_stroke(c);
     });
     // Speech bubble with its tail towards the lower left (mirrored for the right side).
     InRect(cr, 0, 200, 300, 200, [](cairo_t* c) {

@@ -12,7 +12,7 @@ const Rgba kOrnament = Mix(kGold, kPaperBottom, 0.2);
 // A small card silhouette, used as a placeholder decoration in wells.
 void SuitRow(cairo_t* cr, double cx, double cy, double size, double gap)
 {
-    const Suit suits[4] = {Suit::Pik, Suit::Herz, Suit::Kreuz, Suit::Karo};
+    const SuitShape suits[4] = {SuitShape::Pik, SuitShape::Herz, SuitShape::Kreuz, SuitShape::Karo};
     for (int i = 0; i < 4; ++i) {
         Rgba color = IsRed(suits[i]) ? Hex(0xC81E2C, 0.8) : Hex(0x1C1C24, 0.8);
         PaintSuit(cr, suits[i], cx + (i - 1.5) * gap, cy, size, color);

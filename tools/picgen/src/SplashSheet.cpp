@@ -16,7 +16,7 @@ void Felt(cairo_t* cr, double w, double h)
     // A faint pattern of suits over the cloth.
     for (int y = 0; y < h / 64 + 1; ++y) {
         for (int x = 0; x < w / 64 + 1; ++x) {
-            Suit s = static_cast<Suit>((x + y) % 4);
+            SuitShape s = static_cast<SuitShape>((x + y) % 4);
             PaintSuit(cr, s, x * 64 + (y % 2) * 32 + 16, y * 64 + 20, 16, Rgba{1, 1, 1, 0.035});
         }
     }

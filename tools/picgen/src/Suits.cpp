@@ -67,7 +67,7 @@ void ClubFill(cairo_t* cr)
 
 } // namespace
 
-void FillSuit(cairo_t* cr, Suit suit, double cx, double cy, double height, double angle)
+void FillSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, double angle)
 {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
@@ -77,26 +77,26 @@ void FillSuit(cairo_t* cr, Suit suit, double cx, double cy, double height, doubl
     cairo_translate(cr, -50, -50);
     cairo_new_path(cr);
     switch (suit) {
-    case Suit::Herz:
+    case SuitShape::Herz:
         HeartPath(cr);
         cairo_fill(cr);
         break;
-    case Suit::Pik:
+    case SuitShape::Pik:
         SpadePath(cr);
         cairo_fill(cr);
         break;
-    case Suit::Karo:
+    case SuitShape::Karo:
         DiamondPath(cr);
         cairo_fill(cr);
         break;
-    case Suit::Kreuz:
+    case SuitShape::Kreuz:
         ClubFill(cr);
         break;
     }
     cairo_restore(cr);
 }
 
-void PaintSuit(cairo_t* cr, Suit suit, double cx, double cy, double height, Rgba color, double angle)
+void PaintSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, Rgba color, double angle)
 {
     cairo_save(cr);
     draw::SetColor(cr, color);

@@ -3,15 +3,15 @@
 #include "Canvas.h"
 
 // Face-column order of the card-set grid.
-enum class Suit { Pik = 0, Herz = 1, Kreuz = 2, Karo = 3 };
+enum class SuitShape { Pik = 0, Herz = 1, Kreuz = 2, Karo = 3 };
 
-inline bool IsRed(Suit s)
+inline bool IsRed(SuitShape s)
 {
-    return s == Suit::Herz || s == Suit::Karo;
+    return s == SuitShape::Herz || s == SuitShape::Karo;
 }
 
 // Fills the suit centred on (cx, cy), `height` pixels tall, rotated by `angle` radians,
 // in the current source of `cr`.
-void FillSuit(cairo_t* cr, Suit suit, double cx, double cy, double height, double angle = 0);
+void FillSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, double angle = 0);
 // The same in a given colour.
-void PaintSuit(cairo_t* cr, Suit suit, double cx, double cy, double height, Rgba color, double angle = 0);
+void PaintSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, Rgba color, double angle = 0);
