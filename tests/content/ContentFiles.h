@@ -4,16 +4,22 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sys/wait.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace content {
 
-inline std::string DataDir() { return std::string(KH_BINARY_DIR) + "/data"; }
-inline std::string StageGamesDir() { return std::string(KH_BINARY_DIR) + "/stage/games"; }
-inline std::string SourceDir() { return std::string(KH_SOURCE_DIR) + "/content"; }
+inline std::string DataDir() {
+    return std::string(KH_BINARY_DIR) + "/data";
+}
+inline std::string StageGamesDir() {
+    return std::string(KH_BINARY_DIR) + "/stage/games";
+}
+inline std::string SourceDir() {
+    return std::string(KH_SOURCE_DIR) + "/content";
+}
 
 inline bool ReadFile(const std::string& path, std::string& text) {
     std::ifstream in(path, std::ios::binary);
@@ -28,7 +34,8 @@ inline std::vector<std::string> Words(const std::string& text) {
     std::istringstream in(text);
     std::vector<std::string> words;
     std::string word;
-    while (in >> word) words.push_back(word);
+    while (in >> word)
+        words.push_back(word);
     return words;
 }
 
@@ -41,8 +48,10 @@ inline std::vector<std::string> ReadWordList(const std::string& path, bool& open
     for (std::string word : Words(text)) {
         if (word[0] == '/' || (word.size() > 1 && word[1] == '/')) continue;
         for (char& c : word) {
-            if (c == '_') c = ' ';
-            else if (c == '-') c = '\n';
+            if (c == '_')
+                c = ' ';
+            else if (c == '-')
+                c = '\n';
         }
         entries.push_back(word);
     }
@@ -61,13 +70,16 @@ inline ToolRun RunTool(const std::string& commandLine) {
     if (!pipe) return run;
     char buffer[4096];
     size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.output.append(buffer, n);
     const int status = pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }
 
-inline std::string Cli() { return std::string(KH_BINARY_DIR) + "/kartenhaus-cli"; }
+inline std::string Cli() {
+    return std::string(KH_BINARY_DIR) + "/kartenhaus-cli";
+}
 
 // Latin-1 to UTF-8, for readable failure messages.
 inline std::string Utf8(const std::string& latin1) {

@@ -33,7 +33,8 @@ std::vector<CatalogGame> ReadCatalog(std::set<std::string>* categories = nullptr
             // The category's PATH: may stand anywhere in its block; find it first.
             for (size_t j = i + 1; j < words.size() && words[j] != "KATEGORIE_ENDE"; ++j) {
                 if (words[j] == "GAME_START")
-                    while (j < words.size() && words[j] != "GAME_ENDE") ++j;
+                    while (j < words.size() && words[j] != "GAME_ENDE")
+                        ++j;
                 else if (words[j] == "PATH:" && j + 1 < words.size())
                     category = words[j + 1];
             }
@@ -41,8 +42,10 @@ std::vector<CatalogGame> ReadCatalog(std::set<std::string>* categories = nullptr
         } else if (words[i] == "GAME_START") {
             CatalogGame game{category, {}, {}};
             for (++i; i < words.size() && words[i] != "GAME_ENDE"; ++i) {
-                if (words[i] == "PATH:" && i + 1 < words.size()) game.path = words[++i];
-                else if (words[i] == "NAME:" && i + 1 < words.size()) game.name = words[++i];
+                if (words[i] == "PATH:" && i + 1 < words.size())
+                    game.path = words[++i];
+                else if (words[i] == "NAME:" && i + 1 < words.size())
+                    game.name = words[++i];
             }
             games.push_back(game);
         }
@@ -91,16 +94,38 @@ TEST(GameCollection, CatalogHasTheRequiredGamesInEnoughCategories) {
             << game.path << " is listed twice";
         EXPECT_FALSE(game.name.empty()) << game.path;
     }
-    for (const char* required :
-         {"klondike/klondike", "klondike/klondike3", "klondike/thoughtful", "klondike/whitehead",
-          "klondike/doubleklondike", "freecell/freecell", "freecell/bakersgame",
-          "freecell/eightoff", "freecell/seahaven", "spider/spider1", "spider/spider2",
-          "spider/spider4", "spider/spiderette", "spider/scorpion", "spider/simplesimon",
-          "yukon/yukon", "yukon/russian", "yukon/alaska", "golf/golf", "golf/blackhole",
-          "golf/allinarow", "castle/beleagueredcastle", "castle/streetsandalleys",
-          "castle/fortress", "forty/fortythieves", "forty/lucas", "forty/gypsy",
-          "fan/labellelucie", "fan/bisley", "fan/flowergarden", "fan/eaglewing",
-          "klondike/easthaven"})
+    for (const char* required : {"klondike/klondike",
+                                 "klondike/klondike3",
+                                 "klondike/thoughtful",
+                                 "klondike/whitehead",
+                                 "klondike/doubleklondike",
+                                 "freecell/freecell",
+                                 "freecell/bakersgame",
+                                 "freecell/eightoff",
+                                 "freecell/seahaven",
+                                 "spider/spider1",
+                                 "spider/spider2",
+                                 "spider/spider4",
+                                 "spider/spiderette",
+                                 "spider/scorpion",
+                                 "spider/simplesimon",
+                                 "yukon/yukon",
+                                 "yukon/russian",
+                                 "yukon/alaska",
+                                 "golf/golf",
+                                 "golf/blackhole",
+                                 "golf/allinarow",
+                                 "castle/beleagueredcastle",
+                                 "castle/streetsandalleys",
+                                 "castle/fortress",
+                                 "forty/fortythieves",
+                                 "forty/lucas",
+                                 "forty/gypsy",
+                                 "fan/labellelucie",
+                                 "fan/bisley",
+                                 "fan/flowergarden",
+                                 "fan/eaglewing",
+                                 "klondike/easthaven"})
         EXPECT_TRUE(paths.count(required)) << required << " is missing from the catalog";
 }
 
@@ -124,7 +149,8 @@ TEST(GameCollection, EveryGameHasItsDefinitionAndRulesTextsInBothLanguages) {
 
 TEST(GameCollection, LintIsCleanOnEveryShippedGame) {
     std::string files;
-    for (const auto& game : ReadCatalog()) files += " " + GameFile(game);
+    for (const auto& game : ReadCatalog())
+        files += " " + GameFile(game);
     ASSERT_FALSE(files.empty());
     const auto run = RunTool(Cli() + " lint" + files);
     EXPECT_EQ(run.exitCode, 0) << run.output;
@@ -141,7 +167,8 @@ TEST(GameCollection, EveryGameDealsTheWholeDeckFromAFixedSeed) {
         KartenTisch table;
         ASSERT_EQ(table.LoadGameDefinitionFile(GameFile(game), 4711), KartenTisch::ResultOk);
         EXPECT_GT(table.deckSize, 0) << game.path;
-        EXPECT_EQ(static_cast<int>(cards), table.deckSize) << game.path << ": cards left in no pile";
+        EXPECT_EQ(static_cast<int>(cards), table.deckSize)
+            << game.path << ": cards left in no pile";
         EXPECT_FALSE(table.IsGameWon()) << game.path << " is won before the first move";
     }
 }

@@ -81,11 +81,11 @@ TEST(TextConv, RefusesCharactersOutsideLatin1AndOutsideTheFont) {
 }
 
 TEST(TextConv, RefusesEntriesTheWordListWouldMisread) {
-    EXPECT_EQ(Convert("uitexts", "0 /Pfad\n").exitCode, 1);        // a comment
-    EXPECT_EQ(Convert("uitexts", "0 a/b\n").exitCode, 1);          // also a comment
-    EXPECT_EQ(Convert("uitexts", "0 snake_case\n").exitCode, 1);   // would show a blank
-    EXPECT_EQ(Convert("uitexts", "0 a\n2 b\n").exitCode, 1);       // a slot left out
-    EXPECT_EQ(Convert("uitexts", "0 a\\tb\n").exitCode, 1);        // unknown escape
+    EXPECT_EQ(Convert("uitexts", "0 /Pfad\n").exitCode, 1);                // a comment
+    EXPECT_EQ(Convert("uitexts", "0 a/b\n").exitCode, 1);                  // also a comment
+    EXPECT_EQ(Convert("uitexts", "0 snake_case\n").exitCode, 1);           // would show a blank
+    EXPECT_EQ(Convert("uitexts", "0 a\n2 b\n").exitCode, 1);               // a slot left out
+    EXPECT_EQ(Convert("uitexts", "0 a\\tb\n").exitCode, 1);                // unknown escape
     EXPECT_EQ(Convert("plain", "NAME: Gr\xC5\x91\xC3\x9F\n").exitCode, 1); // U+0151
 }
 

@@ -87,9 +87,13 @@ TEST(UiTextSlots, ConversionCounterKnowsLiteralPercentAndFlags) {
     EXPECT_EQ(Conversions("%f"), "?");
 }
 
-TEST(UiTextSlots, GermanFileMatchesTheSlotTable) { CheckLanguage("deutsch.lng"); }
+TEST(UiTextSlots, GermanFileMatchesTheSlotTable) {
+    CheckLanguage("deutsch.lng");
+}
 
-TEST(UiTextSlots, EnglishFileMatchesTheSlotTable) { CheckLanguage("english.lng"); }
+TEST(UiTextSlots, EnglishFileMatchesTheSlotTable) {
+    CheckLanguage("english.lng");
+}
 
 TEST(UiTextSlots, LanguagesAgreeOnWhichSlotsArePlaceholders) {
     bool openedDe = false, openedEn = false;

@@ -22,20 +22,21 @@ std::string Game(const std::string& categoryAndGame) {
 
 ToolRun Replay(const std::string& game, const std::string& layout, const std::string& moves) {
     return RunTool(Cli() + " replay --game-file " + Game(game) + " --layout " + layout +
-               " --moves " + moves);
+                   " --moves " + moves);
 }
 
 std::string LastLine(const std::string& text) {
     std::string t = text;
-    while (!t.empty() && t.back() == '\n') t.pop_back();
+    while (!t.empty() && t.back() == '\n')
+        t.pop_back();
     const size_t at = t.rfind('\n');
     return at == std::string::npos ? t : t.substr(at + 1);
 }
 
 // One refused move, tried on the first table of a won game.
 void ExpectRefused(const std::string& game, const std::string& stem, const std::string& move) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("kh_content_moves_" + std::to_string(getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("kh_content_moves_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     const auto moves = dir / (stem + ".moves");
     {
@@ -73,8 +74,8 @@ TEST(WonGames, EveryFamilyReplaysToWon) {
 }
 
 TEST(WonGames, TheSameTablesAreNotWonWithoutTheMoves) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("kh_content_moves_" + std::to_string(getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("kh_content_moves_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     const auto empty = dir / "empty.moves";
     std::ofstream(empty) << "# nothing\n";

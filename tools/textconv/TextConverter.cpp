@@ -8,8 +8,15 @@ namespace {
 bool FontHasGlyph(unsigned char c) {
     if (c >= 32 && c <= 126) return true;
     switch (c) {
-    case 0xC4: case 0xD6: case 0xDC: case 0xE4: case 0xF6: case 0xFC: return true;
-    default: return false;
+    case 0xC4:
+    case 0xD6:
+    case 0xDC:
+    case 0xE4:
+    case 0xF6:
+    case 0xFC:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -22,12 +29,16 @@ std::string Describe(unsigned char c) {
     return buffer;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string Trim(const std::string& s) {
     size_t begin = 0, end = s.size();
-    while (begin < end && IsBlank(s[begin])) ++begin;
-    while (end > begin && IsBlank(s[end - 1])) --end;
+    while (begin < end && IsBlank(s[begin]))
+        ++begin;
+    while (end > begin && IsBlank(s[end - 1]))
+        --end;
     return s.substr(begin, end - begin);
 }
 
@@ -70,8 +81,7 @@ bool TextConverter::SplitLatin1(const std::string& text, std::vector<Line>& line
         if (i + length > text.size()) return Fail(current.number, "broken UTF-8 byte sequence");
         for (size_t k = 1; k < length; ++k) {
             const unsigned char follow = text[i + k];
-            if ((follow & 0xC0) != 0x80)
-                return Fail(current.number, "broken UTF-8 byte sequence");
+            if ((follow & 0xC0) != 0x80) return Fail(current.number, "broken UTF-8 byte sequence");
             codePoint = (codePoint << 6) | (follow & 0x3F);
         }
         if (codePoint > 0xFF) {
@@ -120,9 +130,12 @@ std::optional<std::string> TextConverter::Convert(Kind kind, const std::string& 
     std::vector<Line> lines;
     if (!SplitLatin1(text, lines)) return std::nullopt;
     switch (kind) {
-    case Kind::Plain: return ConvertPlain(lines);
-    case Kind::UiTexts: return ConvertUiTexts(lines);
-    case Kind::Rules: return ConvertRules(lines);
+    case Kind::Plain:
+        return ConvertPlain(lines);
+    case Kind::UiTexts:
+        return ConvertUiTexts(lines);
+    case Kind::Rules:
+        return ConvertRules(lines);
     }
     return std::nullopt;
 }
@@ -132,7 +145,8 @@ std::optional<std::string> TextConverter::ConvertPlain(const std::vector<Line>& 
     for (const Line& line : lines) {
         if (IsCommentLine(line.latin1)) continue;
         std::string l = line.latin1;
-        while (!l.empty() && (l.back() == '\r' || IsBlank(l.back()))) l.pop_back();
+        while (!l.empty() && (l.back() == '\r' || IsBlank(l.back())))
+            l.pop_back();
         out += l;
         out += '\n';
     }
@@ -163,7 +177,8 @@ static std::string ToWord(const std::string& text, bool& badEscape) {
 
 static std::string Encode(const std::string& text) {
     std::string out;
-    for (char c : text) out += c == ' ' ? '_' : c == '\x01' ? '-' : c;
+    for (char c : text)
+        out += c == ' ' ? '_' : c == '\x01' ? '-' : c;
     return out;
 }
 
@@ -171,7 +186,8 @@ static std::string Encode(const std::string& text) {
 // minus is not.
 static std::string WithoutBreaks(const std::string& text) {
     std::string out;
-    for (char c : text) out += c == '\x01' ? ' ' : c;
+    for (char c : text)
+        out += c == '\x01' ? ' ' : c;
     return out;
 }
 
@@ -191,7 +207,8 @@ std::optional<std::string> TextConverter::ConvertUiTexts(const std::vector<Line>
             continue;
         }
         size_t digits = 0;
-        while (digits < t.size() && t[digits] >= '0' && t[digits] <= '9') ++digits;
+        while (digits < t.size() && t[digits] >= '0' && t[digits] <= '9')
+            ++digits;
         if (digits == 0 || digits > 6) {
             Fail(line.number, "a UI text line must start with its slot number");
             return std::nullopt;
