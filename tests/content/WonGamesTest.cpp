@@ -60,6 +60,7 @@ const WonGame wonGames[] = {
     {"yukon/yukon", "yukon_won"},
     {"golf/golf", "golf_won"},
     {"castle/beleagueredcastle", "beleagueredcastle_won"},
+    {"fan/eaglewing", "eaglewing_won"},
 };
 
 } // namespace
