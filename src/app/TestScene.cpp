@@ -80,6 +80,12 @@ void TestScene::FillTurned(float x, float y, float w, float h, uint32_t argb, do
 }
 
 void TestScene::Render() {
+    // The menu background of the texture table, when base.gob provided it.
+    if (const Texture* backdrop = app->textures[11].get(); backdrop && app->sprite) {
+        const PointF scale{1024.0f / backdrop->Width(), 768.0f / backdrop->Height()};
+        app->sprite->DrawTransformed(backdrop, std::nullopt, scale, std::nullopt, 0.0, {0, 0},
+                                     0xFFFFFFFF);
+    }
     if (elements[0]) elements[0]->Draw(0, 0);
     // Cards of a fan: mirrored, rotated and translucent draws through the full transform.
     for (int i = 0; i < 5; ++i) {
