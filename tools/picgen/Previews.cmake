@@ -13,7 +13,17 @@ if(TARGET kh_content AND EXISTS ${CMAKE_SOURCE_DIR}/content/catalogs/Games.kat)
       ${CMAKE_SOURCE_DIR}/content/catalogs/Games.kat
     COMMENT "Dealing every game for its preview"
     VERBATIM)
-  add_custom_target(kh_game_previews ALL DEPENDS ${preview_stamp})
+  # Whole screens put together from the sheets, for review (docs/screenshots holds a copy).
+  set(screens_stamp ${CMAKE_BINARY_DIR}/screens/screens.stamp)
+  add_custom_command(OUTPUT ${screens_stamp}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/screens
+    COMMAND kh_previews --stage ${KH_STAGE_DIR} --texts ${CMAKE_SOURCE_DIR}/content/texts/deutsch.txt
+      --screens ${CMAKE_BINARY_DIR}/screens
+    COMMAND ${CMAKE_COMMAND} -E touch ${screens_stamp}
+    DEPENDS ${preview_stamp} ${CMAKE_SOURCE_DIR}/content/texts/deutsch.txt
+    COMMENT "Putting the review screens together"
+    VERBATIM)
+  add_custom_target(kh_game_previews ALL DEPENDS ${preview_stamp} ${screens_stamp})
   add_dependencies(kh_game_previews kh_content kh_pictures)
   list(APPEND contact_depends ${preview_stamp})
 endif()

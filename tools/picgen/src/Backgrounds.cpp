@@ -55,34 +55,38 @@ void Wood(Canvas& canvas)
 {
     const int p = canvas.Width();
     const int plank = p / 4;
-    auto grain = MakeOctaves(p, 4, 3, 41);
-    auto fine = MakeOctaves(p, 32, 2, 43);
+    auto warp = MakeOctaves(p, 2, 3, 41);
+    auto streak = MakeOctaves(p, 4, 2, 43);
+    auto pores = MakeOctaves(p, 64, 1, 53);
     Random random(47);
     double tone[4], joint[4];
     for (int i = 0; i < 4; ++i) {
-        tone[i] = 0.9 + random.Unit() * 0.2;
+        tone[i] = 0.88 + random.Unit() * 0.22;
         joint[i] = std::floor(random.Unit() * p);
     }
-    const Rgba light = Hex(0xB9824C), dark = Hex(0x7A4A24);
+    const Rgba light = Hex(0xC08A52), dark = Hex(0x7A4824);
     Fill(canvas, [&](int x, int y) {
         int row = y / plank;
         int ly = y % plank;
-        // Grain runs along x: noise stretched eight times across y keeps the tile period.
-        double n = Fractal(grain, x, y * 8.0);
-        double rings = 0.5 + 0.5 * std::sin((ly + n * 60 + row * 17) * 0.35);
-        double f = Fractal(fine, x, y * 2.0) - 0.5;
-        Rgba c = Mix(dark, light, 0.35 + rings * 0.45 + f * 0.3);
+        // Long grain lines along x: a slow warp bends them, streaks (noise stretched 16 times
+        // across y, which keeps the tile period) vary their darkness.
+        double bend = Fractal(warp, x, y) * 28;
+        double rings = 0.5 + 0.5 * std::sin((ly * 0.55 + bend + row * 23) * 0.9);
+        rings = std::pow(rings, 3);
+        double s = Fractal(streak, x, y * 16.0) - 0.5;
+        double pore = Fractal(pores, x, y * 4.0) - 0.5;
+        Rgba c = Mix(light, dark, 0.25 + rings * 0.35 + s * 0.5 + pore * 0.12);
         c = Scale(c, tone[row]);
         // Seams between planks and one butt joint per plank.
         if (ly == 0 || ly == plank - 1) {
-            c = Scale(c, 0.55);
+            c = Scale(c, 0.6);
         } else if (ly == 1) {
-            c = Scale(c, 1.08);
+            c = Scale(c, 1.05);
         }
         int dx = std::abs(x - static_cast<int>(joint[row]));
         dx = std::min(dx, p - dx);
         if (dx == 0) {
-            c = Scale(c, 0.55);
+            c = Scale(c, 0.6);
         }
         return c;
     });

@@ -1,5 +1,6 @@
 // kh_previews --stage DIR --catalog Games.kat: renders every catalog game's "vorschau.png"
 // from a real deal of its definition, with the first card set on the green cloth.
+#include "preview/Screens.h"
 #include "preview/TablePreview.h"
 #include "rules/KartenTisch.h"
 
@@ -94,16 +95,24 @@ std::string DiskName(const std::string& latin1)
 
 int main(int argc, char** argv)
 {
-    std::string stage, catalog;
+    std::string stage, catalog, texts, screens;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--stage") == 0) {
             stage = argv[i + 1];
         } else if (std::strcmp(argv[i], "--catalog") == 0) {
             catalog = argv[i + 1];
+        } else if (std::strcmp(argv[i], "--texts") == 0) {
+            texts = argv[i + 1];
+        } else if (std::strcmp(argv[i], "--screens") == 0) {
+            screens = argv[i + 1];
         }
     }
+    if (!stage.empty() && !screens.empty() && !texts.empty()) {
+        return DrawReviewScreens(stage, texts, screens) ? 0 : 1;
+    }
     if (stage.empty() || catalog.empty()) {
-        std::fprintf(stderr, "usage: kh_previews --stage DIR --catalog Games.kat\n");
+        std::fprintf(stderr, "usage: kh_previews --stage DIR --catalog Games.kat\n"
+                             "       kh_previews --stage DIR --texts deutsch.txt --screens OUTDIR\n");
         return 2;
     }
     PreviewArt art;

@@ -1,0 +1,273 @@
+#include "preview/Screens.h"
+
+#include "../FontWidths.h"
+#include "preview/TablePreview.h"
+#include "rules/KartenTisch.h"
+
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <memory>
+
+namespace {
+
+using Surface = std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)>;
+
+Surface Load(const std::string& file)
+{
+    return Surface(cairo_image_surface_create_from_png(file.c_str()), cairo_surface_destroy);
+}
+
+bool Ok(const Surface& s)
+{
+    return cairo_surface_status(s.get()) == CAIRO_STATUS_SUCCESS;
+}
+
+// The sprite draw: a source rectangle of a sheet at (x, y), scaled, modulated by a colour.
+void Sprite(cairo_t* cr, cairo_surface_t* sheet, int l, int t, int r, int b, double x, double y, double sx = 1,
+            double sy = 1, uint32_t argb = 0xFFFFFFFF)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, sx, sy);
+    cairo_rectangle(cr, 0, 0, r - l, b - t);
+    cairo_clip(cr);
+    double a = (argb >> 24) / 255.0;
+    if ((argb & 0xFFFFFF) == 0xFFFFFF) {
+        // The rectangle on its own, padded at its edges, so that scaling never pulls in the
+        // neighbouring pictures of the sheet.
+        cairo_surface_t* part = cairo_surface_create_for_rectangle(sheet, l, t, r - l, b - t);
+        cairo_set_source_surface(cr, part, 0, 0);
+        cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+        cairo_paint_with_alpha(cr, a);
+        cairo_surface_destroy(part);
+    } else {
+        // Colour modulation of white glyphs: the colour through the sheet's alpha.
+        cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
+                              a);
+        cairo_surface_t* part = cairo_surface_create_for_rectangle(sheet, l, t, r - l, b - t);
+        cairo_pattern_t* mask = cairo_pattern_create_for_surface(part);
+        cairo_pattern_set_extend(mask, CAIRO_EXTEND_PAD);
+        cairo_pattern_set_filter(mask, CAIRO_FILTER_GOOD);
+        cairo_mask(cr, mask);
+        cairo_pattern_destroy(mask);
+        cairo_surface_destroy(part);
+    }
+    cairo_restore(cr);
+}
+
+// Text in the bitmap font, laid out as the text layer does: advance (width + 2) × scale.
+class BitmapFont {
+public:
+    explicit BitmapFont(cairo_surface_t* sheet) : sheet(sheet), widths(FontGlyphWidths()) {}
+
+    std::vector<int> Codes(const std::string& utf8) const
+    {
+        std::vector<int> codes;
+        for (size_t i = 0; i < utf8.size(); ++i) {
+            auto c = static_cast<unsigned char>(utf8[i]);
+            if (c == 0xC3 && i + 1 < utf8.size()) {
+                auto d = static_cast<unsigned char>(utf8[++i]);
+                const std::map<int, int> umlauts = {{0x9C, 0}, {0x84, 1}, {0x96, 2}, {0xBC, 3}, {0xA4, 4}, {0xB6, 5}};
+                auto it = umlauts.find(d);
+                if (it != umlauts.end()) {
+                    codes.push_back(it->second);
+                }
+            } else if (c >= 32 && c < 127) {
+                codes.push_back(c);
+            }
+        }
+        return codes;
+    }
+    double Width(const std::string& utf8, double scale) const
+    {
+        double w = 0;
+        for (int c : Codes(utf8)) {
+            w += (widths[c] + 2) * scale;
+        }
+        return w;
+    }
+    // alignment 0 left, 1 centred, 2 right; size as the callers pass it (scale = 0.8 × size).
+    void Draw(cairo_t* cr, const std::string& utf8, double x, double y, double size, uint32_t argb,
+              int alignment = 1) const
+    {
+        double scale = 0.8 * size;
+        double pen = x - (alignment == 1 ? Width(utf8, scale) / 2 : alignment == 2 ? Width(utf8, scale) : 0);
+        for (int c : Codes(utf8)) {
+            int col = c % 16, row = c / 16;
+            Sprite(cr, sheet, 50 * col, 50 * row, 50 * col + 50, 50 * row + 46, pen, y, scale, scale, argb);
+            pen += (widths[c] + 2) * scale;
+        }
+    }
+
+private:
+    cairo_surface_t* sheet;
+    std::array<int, 128> widths;
+};
+
+std::map<int, std::string> ReadTexts(const std::string& file)
+{
+    std::map<int, std::string> texts;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || !std::isdigit(static_cast<unsigned char>(line[0]))) {
+            continue;
+        }
+        size_t space = line.find(' ');
+        if (space != std::string::npos) {
+            texts[std::stoi(line.substr(0, space))] = line.substr(space + 1);
+        }
+    }
+    return texts;
+}
+
+constexpr uint32_t kBlack = 0xFF000000, kRed = 0xFFFF0000;
+
+void Pointer(cairo_t* cr, cairo_surface_t* misc, double x, double y)
+{
+    Sprite(cr, misc, 450, 0, 500, 50, x - 8, y - 14);
+}
+
+bool Save(cairo_surface_t* s, const std::string& file)
+{
+    return cairo_surface_write_to_png(s, file.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+} // namespace
+
+bool DrawReviewScreens(const std::string& stage, const std::string& textFile, const std::string& outDir)
+{
+    const std::string base = stage + "/base/";
+    Surface menu = Load(base + "menu.PNG"), misc = Load(base + "misc.PNG"), fontSheet = Load(base + "font.PNG"),
+            splash = Load(base + "splash.PNG"), menuBg = Load(base + "MainMenu_HG.PNG"),
+            list = Load(base + "spieltyp.PNG");
+    for (const Surface* s : {&menu, &misc, &fontSheet, &splash, &menuBg, &list}) {
+        if (!Ok(*s)) {
+            return false;
+        }
+    }
+    BitmapFont font(fontSheet.get());
+    auto texts = ReadTexts(textFile);
+    bool ok = true;
+
+    {   // Loading screen, 30 of 57 steps.
+        Canvas c(1024, 768);
+        cairo_t* cr = c.cr();
+        cairo_set_source_rgb(cr, 100 / 255.0, 100 / 255.0, 100 / 255.0);
+        cairo_paint(cr);
+        Sprite(cr, splash.get(), 0, 0, 1024, 768, 0, 0);
+        Sprite(cr, splash.get(), 0, 900, 700, 1012, 0, 168);
+        Sprite(cr, splash.get(), 122, 768, 940, 834, 103, 667);
+        Sprite(cr, splash.get(), 122, 834, 122 + 30 * 818 / 57, 900, 103, 667);
+        ok = Save(c.surface(), outDir + "/loading.png") && ok;
+    }
+    {   // Main page, with the pointer on "play".
+        Canvas c(1024, 768);
+        cairo_t* cr = c.cr();
+        Sprite(cr, menuBg.get(), 0, 0, 1024, 768, 0, 0);
+        const double px = 1024 / 2 - 250, py = 768 / 2 - 300;
+        Sprite(cr, menu.get(), 0, 0, 500, 600, px, py);
+        const int ys[5] = {220, 280, 340, 400, 470};
+        for (int i = 0; i < 5; ++i) {
+            bool hover = i == 0;
+            Sprite(cr, menu.get(), 900, hover ? 450 : 400, 1300, hover ? 500 : 450, px + 50, py + ys[i]);
+            font.Draw(cr, texts[30 + i], px + 50 + 200, py + ys[i] + 15, 0.5, hover ? kRed : kBlack);
+        }
+        Sprite(cr, menu.get(), 1150, 500, 1182, 532, px + 112, py + 545);
+        Sprite(cr, menu.get(), 791, 550, 831, 590, px + 200, py + 150);
+        Sprite(cr, menu.get(), 751, 550, 791, 590, px + 260, py + 150);
+        Pointer(cr, misc.get(), px + 300, py + 240);
+        ok = Save(c.surface(), outDir + "/menu.png") && ok;
+    }
+    {   // The game list of the first category, the pointer resting on a game: its preview shows.
+        Canvas c(1024, 768);
+        cairo_t* cr = c.cr();
+        Sprite(cr, menuBg.get(), 0, 0, 1024, 768, 0, 0);
+        const double px = 1024 / 2 - 225, py = 768 / 2 - 300;
+        Sprite(cr, list.get(), 0, 0, 450, 600, px, py);
+        font.Draw(cr, texts[43], px + 225, py + 40, 0.75, kBlack);
+        font.Draw(cr, "Klondike", px + 225, py + 75, 0.55, kBlack);
+        const char* names[7] = {"Klondike", "Klondike (drei Karten)", "Thoughtful", "Whitehead",
+                                "Double Klondike", "Westcliff", "Easthaven"};
+        for (int r = 0; r < 7; ++r) {
+            bool hover = r == 1;
+            Sprite(cr, menu.get(), 900, hover ? 750 : 700, 1200, hover ? 800 : 750, px + 75, py + 138 + 52 * r);
+            font.Draw(cr, names[r], px + 75 + 150, py + 138 + 52 * r + 15, 0.5, kBlack);
+        }
+        Sprite(cr, menu.get(), 950, 600, 1090, 640, px + 40, py + 515);
+        font.Draw(cr, texts[44], px + 40 + 70, py + 515 + 10, 0.5, kBlack);
+        double mx = px + 260, my = py + 138 + 52 + 30;
+        Surface preview = Load(stage + "/games/klondike/klondike3/vorschau.png");
+        if (Ok(preview)) {
+            Sprite(cr, preview.get(), 0, 0, 300, 150, mx + 30, my + 30);
+            Sprite(cr, misc.get(), 150, 50, 350, 200, mx + 30, my + 30);
+        }
+        Pointer(cr, misc.get(), mx, my);
+        ok = Save(c.surface(), outDir + "/gamelist.png") && ok;
+    }
+    // A dealt game with each card set, on a different cloth each.
+    struct Shot {
+        const char* cards;
+        const char* cloth;
+        const char* game; // category/game
+        const char* title;
+        const char* file;
+    };
+    const Shot shots[3] = {
+        {"klassisch.PNG", "filz_gruen.PNG", "klondike/klondike", "Klondike", "game-klassisch.png"},
+        {"vierfarben.PNG", "filz_blau.PNG", "freecell/freecell", "FreeCell", "game-vierfarben.png"},
+        {"grosse_zahlen.PNG", "holz.PNG", "spider/spider2", "Spider - Spider (zwei Farben)", "game-grosse_zahlen.png"},
+    };
+    for (const Shot& shot : shots) {
+        Surface cards = Load(stage + "/cards/karten/" + shot.cards);
+        Surface cloth = Load(stage + "/background/tisch/" + shot.cloth);
+        if (!Ok(cards) || !Ok(cloth)) {
+            return false;
+        }
+        std::string game = shot.game;
+        std::string name = game.substr(game.find('/') + 1);
+        KartenTisch table;
+        if (table.LoadGameDefinitionFile(stage + "/games/" + game + "/" + name + ".game", 7) != KartenTisch::ResultOk) {
+            return false;
+        }
+        PreviewArt art{cards.get(), cairo_image_surface_get_width(cards.get()) / 6,
+                       cairo_image_surface_get_height(cards.get()) / 15, cloth.get()};
+        Canvas c(1024, 768);
+        cairo_t* cr = c.cr();
+        DrawTable(cr, table, art);
+        // Top bar, menu button, toolbar and the status bar with the title.
+        const double W = 1024, H = 768;
+        Sprite(cr, menu.get(), 500, 500, 880, 550, W / 2 - 190, 0);
+        std::string clock = texts[59], score = texts[60];
+        auto fill = [](std::string f, const std::string& v1, const std::string& v2 = "") {
+            size_t a = f.find('%');
+            if (a != std::string::npos) {
+                size_t e = f.find('d', a);
+                f.replace(a, e - a + 1, v1);
+            }
+            size_t b = f.find('%');
+            if (b != std::string::npos && !v2.empty()) {
+                size_t e = f.find('d', b);
+                f.replace(b, e - b + 1, v2);
+            }
+            return f;
+        };
+        font.Draw(cr, fill(clock, "0", "00") + "     " + fill(score, "1000"), W / 2, 15, 0.6, kBlack);
+        Sprite(cr, menu.get(), 950, 600, 1090, 640, 10, H - 50);
+        font.Draw(cr, texts[61], 10 + 70, H - 50 + 10, 0.5, kBlack);
+        const int toolX[8] = {500, 542, 575, 608, 641, 674, 707, 750};
+        for (int i = 0; i < 7; ++i) {
+            Sprite(cr, menu.get(), toolX[i], 550, toolX[i + 1], 587, W / 2 - 125 + (toolX[i] - 500), 50);
+        }
+        double w = font.Width(shot.title, 0.8 * 0.5);
+        Sprite(cr, menu.get(), 970, 600, 1070, 640, W / 2 - w, H - 50, w / 50, 1);
+        Sprite(cr, menu.get(), 950, 600, 970, 640, W / 2 - w - 20, H - 50);
+        Sprite(cr, menu.get(), 1070, 600, 1090, 640, W / 2 + w, H - 50);
+        font.Draw(cr, shot.title, W / 2, H - 40, 0.5, kBlack);
+        Pointer(cr, misc.get(), 700, 520);
+        ok = Save(c.surface(), outDir + "/" + shot.file) && ok;
+    }
+    return ok;
+}
