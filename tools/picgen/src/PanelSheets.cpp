@@ -25,21 +25,23 @@ void DrawOptionsSheet(Canvas& canvas)
 {
     cairo_t* cr = canvas.cr();
     Panel(cr, 800, 600, 30, 50);
-    // Card preview (face at 95, back at 175, 66 × 90) and background miniature (560, 120).
-    Well(cr, 78, 104, 180, 122, 12);
-    Well(cr, 552, 112, 166, 128, 8);
+    // Left: the card preview (face at 95, back at 175, 66 × 90), the card-back choice
+    // (90 … 250, 250) and the card-set list (70, 320 + 40 i; heading at 295, arrows at 500).
+    Well(cr, 80, 104, 178, 124, 12);
+    Well(cr, 82, 244, 176, 52, 12);
+    Well(cr, 58, 314, 224, 172, 12);
+    // Middle: the pointer pictures (305 … 495, 100) and the three value buttons (300, 180 …
+    // 335; headings 25 above), then the check boxes and the deviation with their labels.
+    Well(cr, 286, 88, 228, 256, 14);
+    Well(cr, 292, 346, 216, 150, 12);
+    // Right: the background miniature (560, 120), the theme choice (590 … 670, 250) and the
+    // background list (530, 320 + 40 j).
+    Well(cr, 550, 110, 170, 134, 8);
     cairo_rectangle(cr, 558, 118, 154, 116.5);
     draw::SetColor(cr, Rgba{0, 0, 0, 0.25});
     cairo_fill(cr);
-    // Pointer choices (305 … 495, 100 … 150) and the three value buttons.
-    Well(cr, 292, 92, 216, 66, 14);
-    Well(cr, 286, 146 + 10, 228, 196, 14);
-    // Card-set list (70, 320 + 40 i) and background list (530, 320 + 40 j), headings above.
-    Well(cr, 58, 312, 224, 168, 12);
-    Well(cr, 518, 312, 224, 168, 12);
-    // Check boxes and deviation buttons to the right of their labels.
-    Well(cr, 300, 342, 200, 160, 12);
-    Ornament(cr, 400, 92 - 8, 0, kOrnament);
+    Well(cr, 578, 256, 104, 40, 12);
+    Well(cr, 518, 314, 224, 172, 12);
     SuitRow(cr, 400, 568, 16, 26);
 }
 

@@ -269,5 +269,80 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
         Pointer(cr, misc.get(), 700, 520);
         ok = Save(c.surface(), outDir + "/" + shot.file) && ok;
     }
+    {   // The options page over the table, with its headings, buttons, lists and previews.
+        Surface options = Load(base + "options.PNG");
+        Surface cards = Load(stage + "/cards/karten/klassisch.PNG");
+        Surface cloth = Load(stage + "/background/tisch/filz_gruen.PNG");
+        if (!Ok(options) || !Ok(cards) || !Ok(cloth)) {
+            return false;
+        }
+        Canvas c(1024, 768);
+        cairo_t* cr = c.cr();
+        cairo_set_source_surface(cr, cloth.get(), 0, 0);
+        cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_REPEAT);
+        cairo_paint(cr);
+        const double x = 1024 / 2 - 400, y = 768 / 2 - 300;
+        Sprite(cr, options.get(), 0, 0, 800, 600, x, y);
+        font.Draw(cr, texts[71], x + 400, y + 37, 0.75, kBlack);
+        font.Draw(cr, texts[73], x + 170, y + 295, 0.5, kBlack);
+        font.Draw(cr, texts[74], x + 630, y + 295, 0.5, kBlack);
+        // Preview card face (a queen of hearts) and back, 66 × 90.
+        const int cw = cairo_image_surface_get_width(cards.get()) / 6, ch = cairo_image_surface_get_height(cards.get()) / 15;
+        Sprite(cr, cards.get(), cw, ch, 2 * cw, 2 * ch, x + 95, y + 120, 66.0 / cw, 90.0 / ch);
+        Sprite(cr, cards.get(), 0, 13 * ch, cw, 14 * ch, x + 175, y + 120, 66.0 / cw, 90.0 / ch);
+        // Background miniature, tiled at 150 / W × 112.5 / H.
+        cairo_save(cr);
+        cairo_rectangle(cr, x + 560, y + 120, 150, 112.5);
+        cairo_clip(cr);
+        cairo_translate(cr, x + 560, y + 120);
+        cairo_scale(cr, 150.0 / 1024, 112.5 / 768);
+        cairo_set_source_surface(cr, cloth.get(), 0, 0);
+        cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_REPEAT);
+        cairo_paint(cr);
+        cairo_restore(cr);
+        auto button = [&](int l, int t, int r, int b, double bx, double by, bool second) {
+            int h = b - t;
+            Sprite(cr, menu.get(), l, t + (second ? h : 0), r, b + (second ? h : 0), x + bx, y + by);
+        };
+        button(1100, 600, 1140, 640, 380, 500, false);
+        button(910, 600, 950, 640, 450, 460, true);
+        font.Draw(cr, texts[76], x + 450, y + 470, 0.5, kBlack, 2);
+        button(870, 640, 910, 660, 450, 425, false);
+        button(870, 600, 910, 620, 450, 400, false);
+        font.Draw(cr, texts[75] + " 3", x + 450, y + 415, 0.5, kBlack, 2);
+        button(910, 600, 950, 640, 450, 350, true);
+        font.Draw(cr, texts[77], x + 450, y + 360, 0.5, kBlack, 2);
+        for (int i = 0; i < 4; ++i) {
+            button(910, 600, 950, 640, 90 + 40 * i, 250, i == 0);
+        }
+        font.Draw(cr, texts[78], x + 170, y + 230, 0.5, kBlack, 1);
+        const int values[3][2] = {{86, 89}, {80, 84}, {81, 85}};
+        for (int i = 0; i < 3; ++i) {
+            button(950, 800, 1150, 835, 300, 180 + 60 * i, false);
+            font.Draw(cr, texts[values[i][0]], x + 400, y + 155 + 60 * i, 0.5, kBlack);
+            font.Draw(cr, texts[values[i][1]], x + 400, y + 187 + 60 * i, 0.5, kBlack);
+        }
+        Sprite(cr, misc.get(), 450, 0, 500, 50, x + 305, y + 100);
+        Sprite(cr, misc.get(), 0, 400, 50, 450, x + 375, y + 100);
+        Sprite(cr, misc.get(), 450, 450, 500, 500, x + 445, y + 100);
+        font.Draw(cr, texts[91], x + 400, y + 80, 0.5, kBlack);
+        const char* sets[3] = {"Klassisch", "Vier Farben", "Grosse Zahlen"};
+        for (int i = 0; i < 3; ++i) {
+            button(950, 800, 1150, 835, 70, 320 + 40 * i, i == 1);
+            font.Draw(cr, sets[i], x + 170, y + 327 + 40 * i, 0.5, i == 1 ? kRed : kBlack);
+        }
+        button(1258, 700, 1293, 735, 165, 500, false);
+        const char* cloths[4] = {"Grüner Filz", "Blauer Filz", "Roter Filz", "Holz"};
+        for (int j = 0; j < 4; ++j) {
+            button(950, 800, 1150, 835, 530, 320 + 40 * j, false);
+            font.Draw(cr, cloths[j], x + 630, y + 327 + 40 * j, 0.5, kBlack);
+        }
+        button(1258, 700, 1293, 735, 625, 500, false);
+        button(910, 600, 950, 640, 590, 250, true);
+        button(910, 600, 950, 640, 630, 250, false);
+        font.Draw(cr, texts[79], x + 630, y + 230, 0.5, kBlack, 1);
+        Pointer(cr, misc.get(), x + 220, y + 360);
+        ok = Save(c.surface(), outDir + "/options.png") && ok;
+    }
     return ok;
 }
