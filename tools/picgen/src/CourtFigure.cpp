@@ -72,13 +72,13 @@ void HalfFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, d
         cairo_set_line_width(cr, 2.5);
         draw::SetColor(cr, Hex(0x3E7A3A));
         cairo_move_to(cr, cx - 28, hh - 14);
-        cairo_curve_to(cr, cx - 34, hh - 30, cx - 30, hh - 44, cx - 36, hh - 54);
+        cairo_curve_to(cr, cx - 34, hh - 26, cx - 30, hh - 36, cx - 34, hh - 44);
         cairo_stroke(cr);
         for (int i = 0; i < 5; ++i) {
             double a = i * 2 * M_PI / 5 - M_PI / 2;
-            Dot(cr, cx - 36 + 5 * std::cos(a), hh - 56 + 5 * std::sin(a), 4, Lighter(suitColor, 0.15));
+            Dot(cr, cx - 34 + 5 * std::cos(a), hh - 47 + 5 * std::sin(a), 4, Lighter(suitColor, 0.15));
         }
-        Dot(cr, cx - 36, hh - 56, 2.6, kGold);
+        Dot(cr, cx - 34, hh - 47, 2.6, kGold);
     } else {
         cairo_set_line_width(cr, 3.5);
         draw::SetColor(cr, Hex(0x7A5230));
