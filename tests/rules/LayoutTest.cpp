@@ -73,6 +73,21 @@ TEST_F(Layout, OneCardIsNeverSqueezed) {
     EXPECT_EQ(pile->TopVisible()->target, (Vec2{1000.0f, 700.0f}));
 }
 
+TEST_F(Layout, SquareStackNearTheEdgesStaysSquare) {
+    // A foundation in the bottom-right corner: no offset on either axis, so
+    // the margins have nothing to squeeze and the cards stay on one place.
+    pile->position = {1000.0f, 700.0f};
+    pile->visibleOffset = {0.0f, 0.0f};
+    Fill(13);
+    EXPECT_EQ(pile->effectiveVisibleOffset, (Vec2{0.0f, 0.0f}));
+    for (int j = 0; j < 13; ++j)
+        EXPECT_EQ(pile->visibleCards[j]->target, (Vec2{1000.0f, 700.0f}));
+    pile->position = {10.0f, 10.0f};
+    pile->visibleOffset = {0.0f, 0.0f};
+    pile->LayoutVisible();
+    EXPECT_EQ(pile->TopVisible()->target, (Vec2{10.0f, 10.0f}));
+}
+
 TEST_F(Layout, HoverSpreadsTheCardsAboveAndReturnsThem) {
     pile->position = {100.0f, 100.0f};
     pile->visibleOffset = {0.0f, 20.0f};
