@@ -6,7 +6,7 @@
 
 #include "rules/KartenTisch.h"
 #include "rules/KeywordTables.h"
-#include "rules/WordReader.h"
+#include "rules/ByteWordReader.h"
 
 namespace {
 
@@ -92,7 +92,7 @@ std::string Printable(std::string_view latin1) {
 // Keys are upper-case words that end in a colon, "_START" or "_ENDE"; a title
 // such as "Kleine Leiter:" or a number such as "1:" is a comment.
 bool LooksLikeKey(std::string_view word) {
-    if (!WordReader::IsStructural(word)) return false;
+    if (!ByteWordReader::IsStructural(word)) return false;
     bool letters = false;
     for (char c : word) {
         unsigned char byte = static_cast<unsigned char>(c);
@@ -197,7 +197,7 @@ private:
 
     void Number(std::string_view key) {
         auto word = ValueWord(key);
-        if (word && !WordReader::LeadingInt(*word))
+        if (word && !ByteWordReader::LeadingInt(*word))
             Report(*word, Quoted(*word) + " after " + Quoted(key) + " is not a number");
     }
 
@@ -216,7 +216,7 @@ private:
             for (int i = 0; i < 2; ++i) {
                 auto word = ValueWord(key);
                 if (!word) return;
-                if (!WordReader::LeadingFloat(*word)) {
+                if (!ByteWordReader::LeadingFloat(*word)) {
                     Report(*word, Quoted(*word) + " after " + Quoted(key) + " is not a number");
                     return;
                 }
@@ -260,7 +260,7 @@ private:
     void IdList(std::string_view open, std::string_view close, const char* role) {
         while (auto word = words.Next()) {
             if (*word == close) return;
-            auto id = WordReader::LeadingInt(*word);
+            auto id = ByteWordReader::LeadingInt(*word);
             if (!id) {
                 Report(*word, Quoted(*word) + " in the " + Printable(open) +
                                   " group is no id; it counts as 0");
@@ -317,7 +317,7 @@ private:
     }
 
     std::string_view text;
-    WordReader words;
+    ByteWordReader words;
 };
 
 // Can cards go from one pile to the other by a drag?

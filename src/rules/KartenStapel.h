@@ -14,7 +14,7 @@
 #include "rules/TableSettings.h"
 #include "rules/Vec2.h"
 
-class WordReader;
+class ByteWordReader;
 
 // Which list of a pile holds a card.
 enum class CardPlace { None, Visible, FaceDown };
@@ -96,7 +96,7 @@ public:
     // ---- Definition file ----
     // Reads the words of one pile block up to and including "STAPEL_ENDE" or
     // the end of the words.
-    void ParsePileBlock(WordReader& words);
+    void ParsePileBlock(ByteWordReader& words);
 
     // ---- Rules ----
     // May the card, with its run, leave this pile?

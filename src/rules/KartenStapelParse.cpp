@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "rules/KartenStapel.h"
-#include "rules/WordReader.h"
+#include "rules/ByteWordReader.h"
 
 namespace {
 
@@ -11,15 +11,15 @@ namespace {
 constexpr size_t kMaxIdsPerList = 1024;
 
 // Reads the words of an id list up to its closing word (or the end of the words).
-void ReadIdList(WordReader& words, std::string_view closing, std::vector<int>& ids) {
+void ReadIdList(ByteWordReader& words, std::string_view closing, std::vector<int>& ids) {
     while (auto word = words.Next()) {
         if (*word == closing) return;
-        if (ids.size() < kMaxIdsPerList) ids.push_back(WordReader::IdValue(*word));
+        if (ids.size() < kMaxIdsPerList) ids.push_back(ByteWordReader::IdValue(*word));
     }
 }
 
 // A pair of floats is applied only when both numbers read.
-void ReadPair(WordReader& words, Vec2& value) {
+void ReadPair(ByteWordReader& words, Vec2& value) {
     auto x = words.ReadFloat();
     if (!x) return;
     auto y = words.ReadFloat();
@@ -27,17 +27,17 @@ void ReadPair(WordReader& words, Vec2& value) {
     value = {*x, *y};
 }
 
-void ReadInt(WordReader& words, int& value) {
+void ReadInt(ByteWordReader& words, int& value) {
     if (auto v = words.ReadInt()) value = *v;
 }
 
 // A flag is an integer: 0 off, anything else on. A word that is no number
 // leaves the flag as it was.
-void ReadFlag(WordReader& words, bool& value) {
+void ReadFlag(ByteWordReader& words, bool& value) {
     if (auto v = words.ReadInt()) value = *v != 0;
 }
 
-bool ReadWord(WordReader& words, int (*lookup)(std::string_view), int& value) {
+bool ReadWord(ByteWordReader& words, int (*lookup)(std::string_view), int& value) {
     auto word = words.ReadValueWord();
     if (!word) return false;
     value = lookup(*word);
@@ -46,7 +46,7 @@ bool ReadWord(WordReader& words, int (*lookup)(std::string_view), int& value) {
 
 } // namespace
 
-void KartenStapel::ParsePileBlock(WordReader& words) {
+void KartenStapel::ParsePileBlock(ByteWordReader& words) {
     // Order rules within this block: "AF_MOVE:"/"AW_MOVE:" win over the copy
     // "AF:"/"AW:" make, and a "VERK_STAPEL_START" group replaces the ids "ID:" adds.
     bool sawAfMove = false;

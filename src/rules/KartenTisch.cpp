@@ -5,7 +5,7 @@
 #include <iterator>
 #include <memory>
 
-#include "rules/WordReader.h"
+#include "rules/ByteWordReader.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ void KartenTisch::LoadGameDefinition(std::string_view fileBytes, uint32_t seed) 
     Clear();
     ResetProgress();
     random.Seed(seed);
-    WordReader words(fileBytes);
+    ByteWordReader words(fileBytes);
     ParseTopLevel(words);
     ResolvePiles();
     BuildDeck(cardSize.x, cardSize.y);
@@ -84,7 +84,7 @@ int32_t KartenTisch::LoadGameDefinitionFile(const std::string& path, uint32_t se
     return LoadGameDefinition(file, seed);
 }
 
-void KartenTisch::ParseTopLevel(WordReader& words) {
+void KartenTisch::ParseTopLevel(ByteWordReader& words) {
     while (auto next = words.Next()) {
         std::string_view key = *next;
         if (key == "STAPEL_START") {
@@ -110,7 +110,7 @@ void KartenTisch::ParseTopLevel(WordReader& words) {
                 while (auto id = words.Next()) {
                     if (*id == "ZIELSTAPEL_ENDE") break;
                     if (static_cast<int>(goalPileIds.size()) < MaxGoalIds)
-                        goalPileIds.push_back(WordReader::IdValue(*id));
+                        goalPileIds.push_back(ByteWordReader::IdValue(*id));
                 }
             }
         }

@@ -19,7 +19,7 @@
 #include "rules/QuickSaveFile.h"
 #include "rules/TableSnapshot.h"
 
-class WordReader;
+class ByteWordReader;
 
 class KartenTisch : public GameDefinition {
 public:
@@ -120,6 +120,6 @@ public:
 
 private:
     void Clear();
-    void ParseTopLevel(WordReader& words);
+    void ParseTopLevel(ByteWordReader& words);
     void ResolvePiles();
 };

@@ -7,7 +7,7 @@
 
 #include "RulesTestSupport.h"
 #include "rules/RandomGenerator.h"
-#include "rules/WordReader.h"
+#include "rules/ByteWordReader.h"
 
 namespace {
 
@@ -137,26 +137,26 @@ TEST(BadInput, ManyBlocksAndLongListsStayBounded) {
     EXPECT_EQ(longList->piles[0]->pileId, 2); // the words after the cap are still read
 }
 
-TEST(WordReaderTest, WordsNumbersAndLongRuns) {
+TEST(ByteWordReaderTest, WordsNumbersAndLongRuns) {
     std::string text = " a\tb\r\nc\v\fd ";
     text += std::string(1500, 'x');
     text += " e";
-    WordReader r(text);
+    ByteWordReader r(text);
     for (const char* expected : {"a", "b", "c", "d"})
         EXPECT_EQ(*r.Next(), expected);
-    EXPECT_EQ(r.Next()->size(), WordReader::MaxWordLength); // cut at 999
+    EXPECT_EQ(r.Next()->size(), ByteWordReader::MaxWordLength); // cut at 999
     EXPECT_EQ(*r.Next(), "e");
     EXPECT_FALSE(r.Next());
-    EXPECT_EQ(WordReader::LeadingInt("+42z"), 42);
-    EXPECT_EQ(WordReader::LeadingInt("-7"), -7);
-    EXPECT_FALSE(WordReader::LeadingInt("-"));
-    EXPECT_FALSE(WordReader::LeadingInt("x1"));
-    EXPECT_EQ(WordReader::IdValue("x1"), 0);
-    EXPECT_EQ(WordReader::LeadingInt("-99999999999"), INT32_MIN);
-    EXPECT_FLOAT_EQ(*WordReader::LeadingFloat("12.5"), 12.5f);
-    EXPECT_FLOAT_EQ(*WordReader::LeadingFloat("-.5"), -0.5f);
-    EXPECT_FLOAT_EQ(*WordReader::LeadingFloat("2e2"), 200.0f);
-    EXPECT_FLOAT_EQ(*WordReader::LeadingFloat("3e"), 3.0f);
-    EXPECT_FALSE(WordReader::LeadingFloat("."));
-    EXPECT_FALSE(WordReader::LeadingFloat("nan"));
+    EXPECT_EQ(ByteWordReader::LeadingInt("+42z"), 42);
+    EXPECT_EQ(ByteWordReader::LeadingInt("-7"), -7);
+    EXPECT_FALSE(ByteWordReader::LeadingInt("-"));
+    EXPECT_FALSE(ByteWordReader::LeadingInt("x1"));
+    EXPECT_EQ(ByteWordReader::IdValue("x1"), 0);
+    EXPECT_EQ(ByteWordReader::LeadingInt("-99999999999"), INT32_MIN);
+    EXPECT_FLOAT_EQ(*ByteWordReader::LeadingFloat("12.5"), 12.5f);
+    EXPECT_FLOAT_EQ(*ByteWordReader::LeadingFloat("-.5"), -0.5f);
+    EXPECT_FLOAT_EQ(*ByteWordReader::LeadingFloat("2e2"), 200.0f);
+    EXPECT_FLOAT_EQ(*ByteWordReader::LeadingFloat("3e"), 3.0f);
+    EXPECT_FALSE(ByteWordReader::LeadingFloat("."));
+    EXPECT_FALSE(ByteWordReader::LeadingFloat("nan"));
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RulesTestSupport.h"
-#include "rules/WordReader.h"
+#include "rules/ByteWordReader.h"
 
 namespace {
 

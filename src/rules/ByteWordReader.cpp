@@ -1,9 +1,9 @@
-#include "rules/WordReader.h"
+#include "rules/ByteWordReader.h"
 
 #include <climits>
 #include <cmath>
 
-std::optional<std::string_view> WordReader::Next() {
+std::optional<std::string_view> ByteWordReader::Next() {
     while (pos < text.size() && IsSpace(text[pos]))
         ++pos;
     if (pos >= text.size()) return std::nullopt;
@@ -16,17 +16,17 @@ std::optional<std::string_view> WordReader::Next() {
     return text.substr(start, length);
 }
 
-void WordReader::PutBack() {
+void ByteWordReader::PutBack() {
     pos = lastStart;
 }
 
-bool WordReader::AtEnd() {
+bool ByteWordReader::AtEnd() {
     while (pos < text.size() && IsSpace(text[pos]))
         ++pos;
     return pos >= text.size();
 }
 
-std::optional<int> WordReader::LeadingInt(std::string_view word) {
+std::optional<int> ByteWordReader::LeadingInt(std::string_view word) {
     size_t i = 0;
     bool negative = false;
     if (i < word.size() && (word[i] == '+' || word[i] == '-')) negative = word[i++] == '-';
@@ -43,7 +43,7 @@ std::optional<int> WordReader::LeadingInt(std::string_view word) {
     return static_cast<int>(value);
 }
 
-std::optional<float> WordReader::LeadingFloat(std::string_view word) {
+std::optional<float> ByteWordReader::LeadingFloat(std::string_view word) {
     size_t i = 0;
     bool negative = false;
     if (i < word.size() && (word[i] == '+' || word[i] == '-')) negative = word[i++] == '-';
@@ -80,7 +80,7 @@ std::optional<float> WordReader::LeadingFloat(std::string_view word) {
     return static_cast<float>(value);
 }
 
-bool WordReader::IsStructural(std::string_view word) {
+bool ByteWordReader::IsStructural(std::string_view word) {
     if (!word.empty() && word.back() == ':') return true;
     auto endsWith = [&](std::string_view tail) {
         return word.size() >= tail.size() && word.substr(word.size() - tail.size()) == tail;
@@ -88,7 +88,7 @@ bool WordReader::IsStructural(std::string_view word) {
     return endsWith("_START") || endsWith("_ENDE");
 }
 
-std::optional<std::string_view> WordReader::ReadValueWord() {
+std::optional<std::string_view> ByteWordReader::ReadValueWord() {
     auto word = Next();
     if (!word) return std::nullopt;
     if (IsStructural(*word)) {
@@ -98,13 +98,13 @@ std::optional<std::string_view> WordReader::ReadValueWord() {
     return word;
 }
 
-std::optional<int> WordReader::ReadInt() {
+std::optional<int> ByteWordReader::ReadInt() {
     auto word = ReadValueWord();
     if (!word) return std::nullopt;
     return LeadingInt(*word);
 }
 
-std::optional<float> WordReader::ReadFloat() {
+std::optional<float> ByteWordReader::ReadFloat() {
     auto word = ReadValueWord();
     if (!word) return std::nullopt;
     return LeadingFloat(*word);

@@ -6,11 +6,11 @@
 #include <optional>
 #include <string_view>
 
-class WordReader {
+class ByteWordReader {
 public:
     static constexpr size_t MaxWordLength = 999;
 
-    explicit WordReader(std::string_view bytes) : text(bytes) {}
+    explicit ByteWordReader(std::string_view bytes) : text(bytes) {}
 
     // The next word, or nothing at the end of the text.
     std::optional<std::string_view> Next();
