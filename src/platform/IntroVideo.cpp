@@ -6,6 +6,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/imgutils.h>
+#include <libavutil/log.h>
 #include <libswscale/swscale.h>
 }
 
@@ -78,6 +79,7 @@ bool EscapeHeld() {
 } // namespace
 
 IntroVideo::Outcome IntroVideo::Play(const std::string& path) {
+    av_log_set_level(AV_LOG_ERROR);
     AVFormatContext* rawFormat = nullptr;
     if (avformat_open_input(&rawFormat, path.c_str(), nullptr, nullptr) < 0)
         return Outcome::notPlayed;
