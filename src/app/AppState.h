@@ -24,7 +24,6 @@ class SpriteBatch;
 class Texture;
 class MusicPlayer;
 class SoundDevice;
-class SoundSlot;
 class SystemFont;
 class HintergrundGrafik;
 class PlapperMaschine;
@@ -37,7 +36,6 @@ inline constexpr int32_t kResultFail = static_cast<int32_t>(0x80004005u);
 class AppState : public Configuration, public ArchiveSet, public LanguageTexts {
 public:
     static constexpr int TextureSlots = 45;
-    static constexpr int SoundSlots = 28;
     static constexpr int SplashSlot = 2;
     static constexpr int CardSetSlot = 4;
     static constexpr int BackgroundSlot = 5;
@@ -65,8 +63,7 @@ public:
     std::unique_ptr<PlatformWindow> window;
 
     OwnedPtr<MusicPlayer> musicPlayer;
-    OwnedPtr<SoundDevice> soundDevice;
-    std::array<OwnedPtr<SoundSlot>, SoundSlots> sounds;
+    OwnedPtr<SoundDevice> soundDevice; // the audio device with the 28 sound slots
     PtrList<ScheduledSound, true> scheduledSounds;
 
     int32_t mouseX = 0, mouseY = 0;

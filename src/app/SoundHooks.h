@@ -1,5 +1,7 @@
 #pragma once
-// What the frame loop and start-up need of the sound system.
+// What the frame loop, start-up and the scenes need of the sound system.
+#include <cstdint>
+
 class AppState;
 
 // Start-up: creates the music player and the audio device, loads the sound slots and
@@ -16,3 +18,14 @@ void PlayIntro(AppState& app, const char* fileName);
 
 // Shutdown: releases the audio device (the slots and the music player stay in AppState).
 void ReleaseSoundDevice(AppState& app);
+
+// A sound effect by its id, at once, scaled by the SOUND level and the factor.
+void PlaySound(AppState& app, int32_t soundId, float factor = 1.0f);
+// A sound effect after a delay in game seconds.
+void ScheduleSound(AppState& app, int32_t soundId, double delay, double factor);
+
+// The menu music: loaded and (with music on) played when the menu shows, restarted
+// when it ends while the menu shows, switched by the menu's music button.
+void StartMenuMusic(AppState& app);
+void UpdateMenuMusic(AppState& app);
+void ToggleMenuMusic(AppState& app);

@@ -9,11 +9,7 @@ MusicPlayer::MusicPlayer() = default;
 MusicPlayer::~MusicPlayer() = default;
 
 int32_t MusicPlayer::Load(const std::string& name) {
-    graph.reset();
-    fileName.clear();
-    state = nothingLoaded;
-    position = 0.0;
-    completionReported = false;
+    Unload();
     if (name.empty() || name.size() > maxFileName) return failure;
     auto stream = std::make_unique<MusicStream>();
     if (!stream->Open(DiskPathOf(name))) return failure;
@@ -71,4 +67,12 @@ bool MusicPlayer::IsFinished() {
     if (graph->IsActive()) return false;
     completionReported = true;
     return true;
+}
+
+void MusicPlayer::Unload() {
+    graph.reset();
+    fileName.clear();
+    state = nothingLoaded;
+    position = 0.0;
+    completionReported = false;
 }

@@ -38,6 +38,8 @@ public:
     int32_t SetVolume(int32_t level);
     // While playing: true once when the piece has run to its end.
     bool IsFinished();
+    // Releases the piece (state 0), as before the audio device closes.
+    void Unload();
 
     int32_t GetState() const { return state; }
     const std::string& FileName() const { return fileName; }

@@ -353,6 +353,9 @@ Track Finish(Mix& mix, double length, double roomSize, double wet) {
         for (float v : folded) mean += v;
         mean /= double(folded.size());
         for (auto& v : folded) v = float(v - mean);
+        // Start a little before the first downbeat, so that the fade-in at the
+        // start leaves the downbeat itself untouched.
+        std::rotate(folded.begin(), folded.end() - long(Samples(0.03)), folded.end());
         (side == &mix.left ? track.left : track.right) = std::move(folded);
     }
     // The player restarts a finished piece after a short pause; gentle edges keep

@@ -1,51 +1,47 @@
-#include "media/SoundSystem.h"
+#include "media/SoundDevice.h"
 
-#include "media/MusicPlayer.h"
 #include "media/WavMember.h"
 
 #include <algorithm>
 
-SoundSystem::~SoundSystem() { Shutdown(); }
+SoundDevice::~SoundDevice() { Shutdown(); }
 
-int32_t SoundSystem::InitSound(std::unique_ptr<MusicPlayer>& musicPlayer, int32_t& soundVolume,
-                               int32_t& musicVolume, const MemberReader& readMember,
-                               const LoadingStep& loadingStep) {
-    auto step = [&](bool draw) {
-        if (loadingStep) loadingStep(draw);
+int32_t SoundDevice::Initialise(int32_t& soundVolume, int32_t& musicVolume,
+                                const MemberReader& readMember, const LoadingStep& loadingStep) {
+    auto step = [&] {
+        if (loadingStep) loadingStep();
     };
-    musicPlayer = std::make_unique<MusicPlayer>();
-    step(false);
-    if (!device.Open()) {
+    if (!audio.Open()) {
         soundVolume = 0;
         musicVolume = 0;
         return failure;
     }
-    step(true);
-    if (!device.AllocateVoices(SoundTable::slotCount * voicesPerSlot)) {
-        device.Close();
+    step();
+    if (!audio.AllocateVoices(SoundTable::slotCount * voicesPerSlot)) {
+        audio.Close();
         soundVolume = 0;
         musicVolume = 0;
         return failure;
     }
-    step(true);
+    step();
     for (int32_t soundId : SoundTable::LoadOrder()) {
         if (auto slot = SoundTable::SlotOfSoundId(soundId)) LoadSlot(*slot, readMember);
-        step(true);
+        step();
     }
     return ok;
 }
 
-AudioDevice::Chunk SoundSystem::LoadSound(const char* memberName,
+AudioDevice::Chunk SoundDevice::LoadSound(const std::string& memberName,
                                           const MemberReader& readMember) {
-    if (!device.IsOpen() || !readMember) return nullptr;
+    if (!audio.IsOpen() || !readMember) return nullptr;
     std::optional<std::vector<uint8_t>> bytes = readMember(memberName);
     if (!bytes) return nullptr;
     std::optional<WavMember> wav = WavMember::Parse(*bytes);
     if (!wav || wav->data.empty()) return nullptr;
-    return device.LoadChunk(wav->ToRiff());
+    return audio.LoadChunk(wav->ToRiff());
 }
 
-bool SoundSystem::LoadSlot(int slot, const MemberReader& readMember) {
+bool SoundDevice::LoadSlot(int slot, const MemberReader& readMember) {
     if (slot < 0 || slot >= SoundTable::slotCount) return false;
     Slot& target = slots[size_t(slot)];
     target.sound = LoadSound(SoundTable::Entries()[size_t(slot)].memberName, readMember);
@@ -53,7 +49,7 @@ bool SoundSystem::LoadSlot(int slot, const MemberReader& readMember) {
     return target.sound != nullptr;
 }
 
-void SoundSystem::PlaySound(int32_t soundId, float factor, int32_t soundVolume) {
+void SoundDevice::PlaySound(int32_t soundId, float factor, int32_t soundVolume) {
     if (soundVolume == 0) return;
     std::optional<int> slot = SoundTable::SlotOfSoundId(soundId);
     if (!slot) return;
@@ -61,48 +57,49 @@ void SoundSystem::PlaySound(int32_t soundId, float factor, int32_t soundVolume) 
     if (!target.sound) return;
     for (int voice = 0; voice < voicesPerSlot; ++voice) {
         int channel = *slot * voicesPerSlot + voice;
-        if (device.IsVoicePlaying(channel)) continue;
+        if (audio.IsVoicePlaying(channel)) continue;
         float level = float(soundVolume) * factor / 100.0f * 3000.0f - 3000.0f;
-        // The mixer, like any buffer volume, ends at full volume and at −100 dB.
+        // Like any buffer volume the mixer ends at full volume and at −100 dB.
         int volume = std::clamp(int(level), -10000, 0);
         target.volumes[size_t(voice)] = volume;
-        device.SetVoiceVolume(channel, volume);
-        device.PlayOnVoice(channel, target.sound.get());
+        audio.SetVoiceVolume(channel, volume);
+        audio.PlayOnVoice(channel, target.sound.get());
         return;
     }
     // All ten voices busy: the request is dropped.
 }
 
-void SoundSystem::ScheduleSound(int32_t soundId, double delay, double factor) {
-    scheduledSounds.Append(new ScheduledSound{soundId, delay, factor});
+void SoundDevice::ScheduleSound(PtrList<ScheduledSound, true>& list, int32_t soundId, double delay,
+                                double factor) {
+    list.Append(new ScheduledSound{soundId, delay, factor});
 }
 
-void SoundSystem::UpdateScheduledSounds(double frameTime, int32_t soundVolume) {
+void SoundDevice::UpdateScheduledSounds(PtrList<ScheduledSound, true>& list, SoundDevice* device,
+                                        double frameTime, int32_t soundVolume) {
     int index = 0;
-    while (ScheduledSound* entry = scheduledSounds.Get(index)) {
+    while (ScheduledSound* entry = list.Get(index)) {
         entry->delay -= frameTime;
         if (entry->delay <= 0.0) {
-            PlaySound(entry->soundId, float(entry->factor), soundVolume);
-            scheduledSounds.RemoveAt(index); // the next entry moves to this index
+            if (device) device->PlaySound(entry->soundId, float(entry->volumeFactor), soundVolume);
+            list.RemoveAt(index); // the next entry moves to this index
         } else {
             ++index;
         }
     }
 }
 
-void SoundSystem::Shutdown() {
+void SoundDevice::Shutdown() {
     // No voice may still read a sound while it is freed.
-    device.HaltVoices();
+    audio.HaltVoices();
     for (Slot& slot : slots) slot.sound.reset();
-    scheduledSounds.Clear();
-    device.Close();
+    audio.Close();
 }
 
-bool SoundSystem::IsSlotLoaded(int slot) const {
+bool SoundDevice::IsSlotLoaded(int slot) const {
     return slot >= 0 && slot < SoundTable::slotCount && slots[size_t(slot)].sound != nullptr;
 }
 
-int SoundSystem::VoiceVolume(int slot, int voice) const {
+int SoundDevice::VoiceVolume(int slot, int voice) const {
     if (slot < 0 || slot >= SoundTable::slotCount || voice < 0 || voice >= voicesPerSlot)
         return 0;
     return slots[size_t(slot)].volumes[size_t(voice)];
