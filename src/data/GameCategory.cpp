@@ -1,0 +1,46 @@
+#include "data/GameCategory.h"
+
+#include "data/WordReader.h"
+
+#include <algorithm>
+
+bool GameCategory::ReadBlock(WordReader& words, const std::function<void(GameInfo&)>& onGame) {
+    std::string word;
+    while (words.Next(word)) {
+        if (word == "KATEGORIE_ENDE") return true;
+        if (word == "NAME:") {
+            if (!words.Next(word)) return false;
+            SetName(word);
+        } else if (word == "PATH:") {
+            if (!words.Next(word)) return false;
+            SetPath(word);
+        } else if (word == "GAME_START") {
+            // A game cut by the end of the input is kept with what it read.
+            auto* game = new GameInfo();
+            game->SetCategory(this);
+            game->SetCatalogIndex(catalogIndex);
+            bool complete = game->ReadBlock(words);
+            if (onGame) onGame(*game);
+            AddGame(game);
+            if (!complete) return false;
+        }
+    }
+    return false;
+}
+
+void GameCategory::SetName(std::string text) {
+    std::replace(text.begin(), text.end(), '_', ' ');
+    name = std::move(text);
+}
+
+void GameCategory::AddGame(GameInfo* game) {
+    game->SetCategory(this);
+    games.Append(game);
+}
+
+bool GameCategory::Absorb(GameCategory& other) {
+    if (&other == this || other.name != name || other.path != path) return false;
+    while (!other.games.Empty())
+        AddGame(other.games.RemoveAt(0, false));
+    return true;
+}

@@ -1,0 +1,44 @@
+#include "data/GameInfo.h"
+
+#include "data/GameCategory.h"
+#include "data/WordReader.h"
+
+#include <algorithm>
+
+bool GameInfo::ReadBlock(WordReader& words) {
+    std::string word;
+    while (words.Next(word)) {
+        if (word == "GAME_ENDE") return true;
+        if (word == "NAME:") {
+            if (!words.Next(word)) return false;
+            SetName(word);
+        } else if (word == "PATH:") {
+            if (!words.Next(word)) return false;
+            SetPath(word);
+        }
+    }
+    return false;
+}
+
+void GameInfo::SetName(std::string text) {
+    std::replace(text.begin(), text.end(), '_', ' ');
+    name = std::move(text);
+}
+
+std::string GameInfo::FolderName() const {
+    std::string categoryPath = category ? category->Path() : std::string();
+    return categoryPath + "\\" + path;
+}
+
+std::string GameInfo::DefinitionName() const {
+    return FolderName() + "\\" + path + ".game";
+}
+std::string GameInfo::PreviewName() const {
+    return FolderName() + "\\vorschau.png";
+}
+std::string GameInfo::StatisticsName() const {
+    return FolderName() + "\\stats.hs";
+}
+std::string GameInfo::QuickSaveName() const {
+    return FolderName() + "\\quick.sav";
+}

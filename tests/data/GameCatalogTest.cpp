@@ -1,0 +1,128 @@
+#include "data/GameCatalog.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+std::string Block(const std::string& name, const std::string& path,
+                  const std::vector<std::string>& games) {
+    std::string text = "KATEGORIE_START\nNAME: " + name + "\nPATH: " + path + "\n";
+    for (const std::string& game : games)
+        text += "GAME_START NAME: " + game + " PATH: " + game + " GAME_ENDE\n";
+    return text + "KATEGORIE_ENDE\n";
+}
+
+std::vector<std::string> GameNames(const GameCategory& category) {
+    std::vector<std::string> names;
+    for (int i = 0; i < category.GameCount(); ++i)
+        names.push_back(category.Game(i)->Name());
+    return names;
+}
+
+} // namespace
+
+TEST(GameCatalog, ReadsBlocksAndSkipsEverythingElse) {
+    std::istringstream input(
+        "Titel KATEGORIE_ENDE GAME_START\nKATEGORIE_START NAME:\n"
+        "Einfache_Spiele PATH:\teinfach Kommentar\n"
+        "GAME_START NAME: Erstes_Spiel KATEGORIE_ENDE PATH: erstes_a GAME_ENDE\n"
+        "GAME_START NAME: A_B_C NAME: Zweites PATH: zweites GAME_ENDE\n"
+        "NAME: Einfach KATEGORIE_ENDE Ende");
+    GameCategoryList categories;
+    GameCatalog::ReadCatalog(input, 0, categories);
+    ASSERT_EQ(categories.Count(), 1);
+    const GameCategory& category = *categories[0];
+    // The last NAME: of a block wins; "_" becomes a blank in names only.
+    EXPECT_EQ(category.Name(), "Einfach");
+    EXPECT_EQ(category.Path(), "einfach");
+    ASSERT_EQ(category.GameCount(), 2);
+    // KATEGORIE_ENDE inside a game block does not end the category.
+    EXPECT_EQ(category.Game(0)->Name(), "Erstes Spiel");
+    EXPECT_EQ(category.Game(0)->Path(), "erstes_a");
+    EXPECT_EQ(category.Game(1)->Name(), "Zweites");
+    EXPECT_EQ(category.Game(0)->Category(), &category);
+    EXPECT_EQ(category.Game(0)->DefinitionName(), "einfach\\erstes_a\\erstes_a.game");
+    EXPECT_EQ(category.Game(0)->PreviewName(), "einfach\\erstes_a\\vorschau.png");
+    EXPECT_EQ(category.Game(0)->StatisticsName(), "einfach\\erstes_a\\stats.hs");
+    EXPECT_EQ(category.Game(0)->QuickSaveName(), "einfach\\erstes_a\\quick.sav");
+}
+
+TEST(GameCatalog, MissingFieldsAreEmptyAndCutBlocksKeepTheirGames) {
+    std::istringstream input("KATEGORIE_START GAME_START GAME_ENDE GAME_START NAME: Halb");
+    GameCategoryList categories;
+    GameCatalog::ReadCatalog(input, 4, categories);
+    ASSERT_EQ(categories.Count(), 1);
+    EXPECT_EQ(categories[0]->Name(), "");
+    ASSERT_EQ(categories[0]->GameCount(), 2);
+    EXPECT_EQ(categories[0]->Game(0)->Name(), "");
+    EXPECT_EQ(categories[0]->Game(1)->Name(), "Halb");
+    EXPECT_EQ(categories[0]->Game(1)->CatalogIndex(), 4);
+
+    // A block cut after "NAME:" has the same empty name and folder, so it merges.
+    std::istringstream dangling("KATEGORIE_START NAME:");
+    GameCatalog::ReadCatalog(dangling, 0, categories);
+    EXPECT_EQ(categories.Count(), 1);
+    std::istringstream other("KATEGORIE_START PATH: p");
+    GameCatalog::ReadCatalog(other, 0, categories);
+    EXPECT_EQ(categories.Count(), 2);
+}
+
+TEST(GameCatalog, OverlongWordsAreCut) {
+    std::istringstream input("KATEGORIE_START NAME: " + std::string(5000, 'x') +
+                             " PATH: p "
+                             "KATEGORIE_ENDE");
+    GameCategoryList categories;
+    GameCatalog::ReadCatalog(input, 0, categories);
+    ASSERT_EQ(categories.Count(), 1);
+    EXPECT_EQ(categories[0]->Name().size(), 999u);
+    EXPECT_EQ(categories[0]->Path(), "p");
+}
+
+TEST(GameCatalog, AddOnsMergeByNameAndFolderAndKeepTheirIndex) {
+    TempDir dir;
+    dir.Write("Games.kat",
+              Block("Karten_Spiele", "karten", {"a", "b"}) + Block("Andere", "andere", {"c"}));
+    dir.Write("Games_1.kat", Block("Karten_Spiele", "karten", {"d", "a"}) +
+                                 Block("Karten_Spiele", "karten2", {"e"}) +
+                                 Block("Karten_Spiele2", "karten", {"f"}));
+    dir.Write("Games_9.kat", Block("Neu", "neu", {"g"}) + Block("Andere", "andere", {"h"}));
+    dir.Write("Games_100.kat", Block("Zu_Weit", "weit", {"x"}));
+    std::vector<std::string> seen;
+    GameCategoryList categories;
+    categories.Append(new GameCategory()); // cleared by Load
+    GameCatalog::Load(categories, dir.path, [&](GameInfo& game) { seen.push_back(game.Name()); });
+
+    ASSERT_EQ(categories.Count(), 5);
+    EXPECT_EQ(categories[0]->Name(), "Karten Spiele");
+    EXPECT_EQ(GameNames(*categories[0]), (std::vector<std::string>{"a", "b", "d", "a"}));
+    EXPECT_EQ(categories[0]->CatalogIndex(), 0);
+    EXPECT_EQ(categories[0]->Game(1)->CatalogIndex(), 0);
+    EXPECT_EQ(categories[0]->Game(2)->CatalogIndex(), 1);
+    EXPECT_EQ(categories[0]->Game(2)->Category(), categories[0]);
+    EXPECT_EQ(categories[0]->Game(2)->DefinitionName(), "karten\\d\\d.game");
+    EXPECT_EQ(GameNames(*categories[1]), (std::vector<std::string>{"c", "h"}));
+    EXPECT_EQ(categories[1]->Game(1)->CatalogIndex(), 9);
+    // Same name, other folder (and the reverse): separate categories.
+    EXPECT_EQ(categories[2]->Name(), "Karten Spiele");
+    EXPECT_EQ(categories[2]->Path(), "karten2");
+    EXPECT_EQ(categories[3]->Name(), "Karten Spiele2");
+    EXPECT_EQ(categories[4]->Name(), "Neu");
+    EXPECT_EQ(categories[4]->CatalogIndex(), 9);
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "b", "c", "d", "a", "e", "f", "g", "h"}));
+}
+
+TEST(GameCatalog, OnlyAnAddOnOrNothingAtAll) {
+    TempDir dir;
+    GameCategoryList categories;
+    GameCatalog::Load(categories, dir.path);
+    EXPECT_EQ(categories.Count(), 0);
+    dir.Write("Games_2.kat", Block("Zwei", "zwei", {"z"}));
+    GameCatalog::Load(categories, dir.path);
+    ASSERT_EQ(categories.Count(), 1);
+    EXPECT_EQ(categories[0]->CatalogIndex(), 2);
+    EXPECT_EQ(categories[0]->Game(0)->CatalogIndex(), 2);
+}
