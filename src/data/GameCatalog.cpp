@@ -26,7 +26,7 @@ void GameCatalog::ReadCatalog(std::istream& input, int catalogIndex, GameCategor
     while (words.Next(word)) {
         if (word != "KATEGORIE_START") continue;
         auto* category = new GameCategory();
-        category->SetCatalogIndex(catalogIndex);
+        category->catalogIndex = catalogIndex;
         // A category cut by the end of the file keeps the games read so far.
         category->ReadBlock(words, onGame);
         MergeOrAdd(categories, category);

@@ -13,12 +13,12 @@ bool GameCategory::ReadBlock(WordReader& words, const std::function<void(GameInf
             SetName(word);
         } else if (word == "PATH:") {
             if (!words.Next(word)) return false;
-            SetPath(word);
+            path = word;
         } else if (word == "GAME_START") {
             // A game cut by the end of the input is kept with what it read.
             auto* game = new GameInfo();
-            game->SetCategory(this);
-            game->SetCatalogIndex(catalogIndex);
+            game->category = this;
+            game->catalogIndex = catalogIndex;
             bool complete = game->ReadBlock(words);
             if (onGame) onGame(*game);
             AddGame(game);
@@ -34,7 +34,7 @@ void GameCategory::SetName(std::string text) {
 }
 
 void GameCategory::AddGame(GameInfo* game) {
-    game->SetCategory(this);
+    game->category = this;
     games.Append(game);
 }
 

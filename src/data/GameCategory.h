@@ -1,20 +1,21 @@
 #pragma once
 // One category of the game catalog: a display name, the folder that holds its
-// games' folders, the games in catalog order, and the number of the catalog
-// file that first defined it.
+// games' folders, the games in catalog order (owned), and the number of the
+// catalog file that first defined it.
 #include "data/GameInfo.h"
 #include "data/PtrList.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
 class WordReader;
 
-class GameCategory {
-public:
-    GameCategory() = default;
-    GameCategory(const GameCategory&) = delete;
-    GameCategory& operator=(const GameCategory&) = delete;
+struct GameCategory {
+    std::string name; // display name, underscores shown as blanks
+    std::string path; // folder below the working directory
+    int32_t catalogIndex = 0;
+    PtrList<GameInfo, true> games;
 
     // Reads the words after "KATEGORIE_START" up to and including
     // "KATEGORIE_ENDE". Each game block is read into a new game that takes this
@@ -28,20 +29,13 @@ public:
     // left empty. False (and nothing moved) when they differ.
     bool Absorb(GameCategory& other);
 
-    const std::string& Name() const { return name; }
-    const std::string& Path() const { return path; }
-    int CatalogIndex() const { return catalogIndex; }
-    void SetCatalogIndex(int index) { catalogIndex = index; }
     void SetName(std::string text);
-    void SetPath(std::string text) { path = std::move(text); }
-
     int GameCount() const { return games.Count(); }
     GameInfo* Game(int index) const { return games.Get(index); }
     void AddGame(GameInfo* game);
-
-private:
-    PtrList<GameInfo, true> games;
-    std::string name;
-    std::string path;
-    int catalogIndex = 0;
 };
+
+// The name of the game's definition member: "CATEGORY\\GAME\\GAME.game".
+inline std::string GameDefinitionName(const GameCategory& category, const GameInfo& game) {
+    return category.path + "\\" + game.path + "\\" + game.path + ".game";
+}

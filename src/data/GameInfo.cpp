@@ -14,7 +14,7 @@ bool GameInfo::ReadBlock(WordReader& words) {
             SetName(word);
         } else if (word == "PATH:") {
             if (!words.Next(word)) return false;
-            SetPath(word);
+            path = word;
         }
     }
     return false;
@@ -26,7 +26,7 @@ void GameInfo::SetName(std::string text) {
 }
 
 std::string GameInfo::FolderName() const {
-    std::string categoryPath = category ? category->Path() : std::string();
+    std::string categoryPath = category ? category->path : std::string();
     return categoryPath + "\\" + path;
 }
 

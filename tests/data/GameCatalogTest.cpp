@@ -19,7 +19,7 @@ std::string Block(const std::string& name, const std::string& path,
 std::vector<std::string> GameNames(const GameCategory& category) {
     std::vector<std::string> names;
     for (int i = 0; i < category.GameCount(); ++i)
-        names.push_back(category.Game(i)->Name());
+        names.push_back(category.Game(i)->name);
     return names;
 }
 
@@ -37,14 +37,14 @@ TEST(GameCatalog, ReadsBlocksAndSkipsEverythingElse) {
     ASSERT_EQ(categories.Count(), 1);
     const GameCategory& category = *categories[0];
     // The last NAME: of a block wins; "_" becomes a blank in names only.
-    EXPECT_EQ(category.Name(), "Einfach");
-    EXPECT_EQ(category.Path(), "einfach");
+    EXPECT_EQ(category.name, "Einfach");
+    EXPECT_EQ(category.path, "einfach");
     ASSERT_EQ(category.GameCount(), 2);
     // KATEGORIE_ENDE inside a game block does not end the category.
-    EXPECT_EQ(category.Game(0)->Name(), "Erstes Spiel");
-    EXPECT_EQ(category.Game(0)->Path(), "erstes_a");
-    EXPECT_EQ(category.Game(1)->Name(), "Zweites");
-    EXPECT_EQ(category.Game(0)->Category(), &category);
+    EXPECT_EQ(category.Game(0)->name, "Erstes Spiel");
+    EXPECT_EQ(category.Game(0)->path, "erstes_a");
+    EXPECT_EQ(category.Game(1)->name, "Zweites");
+    EXPECT_EQ(category.Game(0)->category, &category);
     EXPECT_EQ(category.Game(0)->DefinitionName(), "einfach\\erstes_a\\erstes_a.game");
     EXPECT_EQ(category.Game(0)->PreviewName(), "einfach\\erstes_a\\vorschau.png");
     EXPECT_EQ(category.Game(0)->StatisticsName(), "einfach\\erstes_a\\stats.hs");
@@ -56,11 +56,11 @@ TEST(GameCatalog, MissingFieldsAreEmptyAndCutBlocksKeepTheirGames) {
     GameCategoryList categories;
     GameCatalog::ReadCatalog(input, 4, categories);
     ASSERT_EQ(categories.Count(), 1);
-    EXPECT_EQ(categories[0]->Name(), "");
+    EXPECT_EQ(categories[0]->name, "");
     ASSERT_EQ(categories[0]->GameCount(), 2);
-    EXPECT_EQ(categories[0]->Game(0)->Name(), "");
-    EXPECT_EQ(categories[0]->Game(1)->Name(), "Halb");
-    EXPECT_EQ(categories[0]->Game(1)->CatalogIndex(), 4);
+    EXPECT_EQ(categories[0]->Game(0)->name, "");
+    EXPECT_EQ(categories[0]->Game(1)->name, "Halb");
+    EXPECT_EQ(categories[0]->Game(1)->catalogIndex, 4);
 
     // A block cut after "NAME:" has the same empty name and folder, so it merges.
     std::istringstream dangling("KATEGORIE_START NAME:");
@@ -78,8 +78,8 @@ TEST(GameCatalog, OverlongWordsAreCut) {
     GameCategoryList categories;
     GameCatalog::ReadCatalog(input, 0, categories);
     ASSERT_EQ(categories.Count(), 1);
-    EXPECT_EQ(categories[0]->Name().size(), 999u);
-    EXPECT_EQ(categories[0]->Path(), "p");
+    EXPECT_EQ(categories[0]->name.size(), 999u);
+    EXPECT_EQ(categories[0]->path, "p");
 }
 
 TEST(GameCatalog, AddOnsMergeByNameAndFolderAndKeepTheirIndex) {
@@ -94,24 +94,24 @@ TEST(GameCatalog, AddOnsMergeByNameAndFolderAndKeepTheirIndex) {
     std::vector<std::string> seen;
     GameCategoryList categories;
     categories.Append(new GameCategory()); // cleared by Load
-    GameCatalog::Load(categories, dir.path, [&](GameInfo& game) { seen.push_back(game.Name()); });
+    GameCatalog::Load(categories, dir.path, [&](GameInfo& game) { seen.push_back(game.name); });
 
     ASSERT_EQ(categories.Count(), 5);
-    EXPECT_EQ(categories[0]->Name(), "Karten Spiele");
+    EXPECT_EQ(categories[0]->name, "Karten Spiele");
     EXPECT_EQ(GameNames(*categories[0]), (std::vector<std::string>{"a", "b", "d", "a"}));
-    EXPECT_EQ(categories[0]->CatalogIndex(), 0);
-    EXPECT_EQ(categories[0]->Game(1)->CatalogIndex(), 0);
-    EXPECT_EQ(categories[0]->Game(2)->CatalogIndex(), 1);
-    EXPECT_EQ(categories[0]->Game(2)->Category(), categories[0]);
+    EXPECT_EQ(categories[0]->catalogIndex, 0);
+    EXPECT_EQ(categories[0]->Game(1)->catalogIndex, 0);
+    EXPECT_EQ(categories[0]->Game(2)->catalogIndex, 1);
+    EXPECT_EQ(categories[0]->Game(2)->category, categories[0]);
     EXPECT_EQ(categories[0]->Game(2)->DefinitionName(), "karten\\d\\d.game");
     EXPECT_EQ(GameNames(*categories[1]), (std::vector<std::string>{"c", "h"}));
-    EXPECT_EQ(categories[1]->Game(1)->CatalogIndex(), 9);
+    EXPECT_EQ(categories[1]->Game(1)->catalogIndex, 9);
     // Same name, other folder (and the reverse): separate categories.
-    EXPECT_EQ(categories[2]->Name(), "Karten Spiele");
-    EXPECT_EQ(categories[2]->Path(), "karten2");
-    EXPECT_EQ(categories[3]->Name(), "Karten Spiele2");
-    EXPECT_EQ(categories[4]->Name(), "Neu");
-    EXPECT_EQ(categories[4]->CatalogIndex(), 9);
+    EXPECT_EQ(categories[2]->name, "Karten Spiele");
+    EXPECT_EQ(categories[2]->path, "karten2");
+    EXPECT_EQ(categories[3]->name, "Karten Spiele2");
+    EXPECT_EQ(categories[4]->name, "Neu");
+    EXPECT_EQ(categories[4]->catalogIndex, 9);
     EXPECT_EQ(seen, (std::vector<std::string>{"a", "b", "c", "d", "a", "e", "f", "g", "h"}));
 }
 
@@ -123,6 +123,6 @@ TEST(GameCatalog, OnlyAnAddOnOrNothingAtAll) {
     dir.Write("Games_2.kat", Block("Zwei", "zwei", {"z"}));
     GameCatalog::Load(categories, dir.path);
     ASSERT_EQ(categories.Count(), 1);
-    EXPECT_EQ(categories[0]->CatalogIndex(), 2);
-    EXPECT_EQ(categories[0]->Game(0)->CatalogIndex(), 2);
+    EXPECT_EQ(categories[0]->catalogIndex, 2);
+    EXPECT_EQ(categories[0]->Game(0)->catalogIndex, 2);
 }
