@@ -3,6 +3,9 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <string>
+
+#include <unistd.h>
 
 namespace testaudio {
 
@@ -57,7 +60,9 @@ std::filesystem::path ShortMp3() {
 
 ScratchDirectory::ScratchDirectory(const std::string& name) {
     previous = std::filesystem::current_path();
-    path = std::filesystem::temp_directory_path() / ("kh-media-" + name);
+    // The process id keeps parallel runs (other build trees too) apart.
+    path = std::filesystem::temp_directory_path() /
+           ("kh-media-" + name + "-" + std::to_string(getpid()));
     std::filesystem::remove_all(path);
     std::filesystem::create_directories(path);
     std::filesystem::current_path(path);

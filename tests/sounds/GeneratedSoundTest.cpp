@@ -16,6 +16,8 @@
 #include <iterator>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -151,7 +153,7 @@ TEST(GeneratedMusic, TracksAreLongCleanAndLoopWithoutAClick) {
 
 TEST(GeneratedContent, TheGeneratorWritesTheSameBytesEveryRun) {
     fs::path tool = binary / "tools" / "soundgen" / "soundgen";
-    fs::path scratch = fs::temp_directory_path() / "kh-soundgen-again";
+    fs::path scratch = fs::temp_directory_path() / ("kh-soundgen-again-" + std::to_string(getpid()));
     fs::remove_all(scratch);
     std::string command = tool.string() + " effects " + scratch.string() + " && " + tool.string() +
                           " track western2 " + (scratch / "western2.mp3").string();
