@@ -92,7 +92,7 @@ Application::StartResult Application::StartUp() {
     }
 
     app.textures[AppState::SplashSlot].reset();
-    app.currentScene = CreateFirstScene(app, options.testScene);
+    app.currentScene = CreateFirstScene(app, options);
     app.LoadCardSet(app.cardSet);
 
     if (options.fixedStep > 0.0)

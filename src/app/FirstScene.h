@@ -1,6 +1,7 @@
 #pragma once
 // The scene start-up makes current.
+struct RunOptions;
 class AppState;
 class Game;
 
-Game* CreateFirstScene(AppState& app, bool testScene);
+Game* CreateFirstScene(AppState& app, const RunOptions& options);

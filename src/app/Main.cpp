@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/InputScript.h"
 #include "app/RunOptions.h"
+#include "game/DirectGameScene.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -59,6 +60,16 @@ int main(int argc, char** argv) {
         }
     } else {
         ChooseDefaultDataDirectory();
+    }
+
+    if (!options.game.empty()) {
+        const size_t slash = options.game.find('/');
+        if (!DirectGameScene::GameExists(options.game.substr(0, slash),
+                                         options.game.substr(slash + 1))) {
+            std::fprintf(stderr, "kartenhaus: the games archives hold no game '%s'\n",
+                         options.game.c_str());
+            return 2;
+        }
     }
 
     Application application(GetAppState(), options, std::move(script));

@@ -1,6 +1,7 @@
 #include "app/RunOptions.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <ostream>
 
@@ -20,6 +21,9 @@ void PrintUsage(std::ostream& out) {
            "  --require-content   stop on missing pictures even in a test run (a run with\n"
            "                      --frames or --script reports them and goes on)\n"
            "  --test-scene        start on the built-in test scene\n"
+           "  --game CAT/GAME     open a game directly, by its category and game folders\n"
+           "                      (for example klondike/klondike)\n"
+           "  --seed N            deal with the random seed N instead of the clock\n"
            "  --help              show this help\n"
            "  --version           show the version\n";
 }
@@ -72,7 +76,8 @@ ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& ou
             continue;
         }
         const bool takesValue = arg == "--frames" || arg == "--screenshot" || arg == "--script" ||
-                                arg == "--data" || arg == "--step";
+                                arg == "--data" || arg == "--step" || arg == "--game" ||
+                                arg == "--seed";
         if (!takesValue) return fail("unknown option '" + arg + "'");
         if (!hasValue) return fail("option " + arg + " needs a value");
         const char* v = value();
@@ -85,12 +90,27 @@ ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& ou
                 result.options.fixedStep > 10.0)
                 return fail("--step needs seconds above 0 and at most 10, not '" + std::string(v) +
                             "'");
+        } else if (arg == "--seed") {
+            char* end = nullptr;
+            const unsigned long long n = std::strtoull(v, &end, 10);
+            if (*v == '-' || !end || *end != '\0' || end == v || n > 0xFFFFFFFFull)
+                return fail("--seed needs a whole number from 0 to 4294967295, not '" +
+                            std::string(v) + "'");
+            result.options.hasSeed = true;
+            result.options.seed = static_cast<uint32_t>(n);
         } else if (*v == '\0') {
             return fail("option " + arg + " needs a non-empty value");
         } else if (arg == "--screenshot") {
             result.options.screenshot = v;
         } else if (arg == "--script") {
             result.options.script = v;
+        } else if (arg == "--game") {
+            const std::string game = v;
+            const size_t slash = game.find('/');
+            if (slash == std::string::npos || slash == 0 || slash + 1 == game.size() ||
+                game.find('/', slash + 1) != std::string::npos)
+                return fail("--game needs CATEGORY/GAME (two folder names), not '" + game + "'");
+            result.options.game = game;
         } else {
             result.options.dataDir = v;
         }

@@ -1,5 +1,6 @@
 #pragma once
 // The command line of the game.
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 
@@ -11,6 +12,9 @@ struct RunOptions {
     double fixedStep = 0.0;      // seconds per frame for the timer; 0 = the real clock
     bool requireContent = false; // a frame-limited run still stops on missing pictures
     bool testScene = false;      // start on the built-in test scene instead of the menu
+    std::string game;            // "CATEGORY/GAME": open that game directly
+    bool hasSeed = false;        // deal with `seed` instead of the clock
+    uint32_t seed = 0;
 
     // A run with a frame limit or a script is a test run: missing pictures are reported,
     // not fatal, and the intro is not played.

@@ -32,6 +32,10 @@ void Card::SetTarget(Vec2 newTarget, double newSpeed, int newMoveMode) {
 }
 
 void Card::Step(double realFrameTime) {
+    if (BounceActive()) {
+        faceDown = owner != nullptr && owner->faceDownCards.Contains(this);
+        return;
+    }
     double factor = std::min(1.0, realFrameTime * speed);
     if (factor < 0.0) factor = 0.0;
     position.x += static_cast<float>((target.x - position.x) * factor);

@@ -26,6 +26,13 @@ public:
     int markState = 0;             // 0 none, 1 picked / drop target, 2 dragged
     Vec2 jitter;                   // fixed small offset, scaled by the deviation setting
 
+    // The win animation (CardBounce.cpp): after its delay the card leaves its place and
+    // bounces across the screen under gravity until it comes to rest.
+    bool bouncing = false;
+    double bounceDelay = 0.0; // seconds of game time until it starts
+    Vec2 velocity;            // pixels per half second
+    Vec2 gravity;
+
     CardId Id() const { return {suit, rank}; }
     bool IsRed() const { return IsRedSuit(suit); }
 
@@ -41,4 +48,13 @@ public:
     // One frame of motion: glide towards the target, refresh faceDown from the
     // owner's lists, and come to rest within one pixel of the target in mode 1.
     void Step(double realFrameTime);
+
+    void StartBounce(double delay, Vec2 startVelocity, Vec2 startGravity);
+    // Once the delay has run out the card no longer glides towards its target.
+    bool BounceActive() const { return bouncing && bounceDelay <= 0.0; }
+    // A card that never started bouncing counts as finished.
+    bool FinishedBouncing() const;
+    // One frame of the bounce in a screen of the given size: the delay runs down, then
+    // gravity, damping, the floor and the side walls act on the card.
+    void StepBounce(double frameTime, float screenWidth, float screenHeight);
 };
