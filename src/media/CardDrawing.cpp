@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "media/DrawSprite.h"
+#include "platform/Texture.h"
 #include "rules/Card.h"
 #include "rules/KartenStapel.h"
 
@@ -18,6 +19,8 @@ constexpr int suitColumns[4] = {2, 3, 0, 1};
 
 bool CellSize(const AppState& app, int& w, int& h) {
     if (!app.currentCardSet) return false;
+    // The sheet is drawn at one scale all game long.
+    if (Texture* sheet = app.textures[cardSetSlot].get()) sheet->SetPrefersScaledCopy(true);
     w = app.currentCardSet->width;
     h = app.currentCardSet->height;
     return w > 0 && h > 0;

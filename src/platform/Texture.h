@@ -19,6 +19,18 @@ public:
     // The colour of one pixel (ARGB) of the kept copy; 0 outside the picture.
     uint32_t PixelAt(int x, int y) const;
 
+    // A picture that is always drawn shrunk by the same factor (the card sheet) may keep a
+    // copy made at that size with a smoothing filter: drawing it is an unscaled copy, faster
+    // and smoother than shrinking every frame.
+    void SetPrefersScaledCopy(bool prefers) { prefersScaledCopy = prefers; }
+    bool PrefersScaledCopy() const { return prefersScaledCopy; }
+    // The copy scaled by (sx, sy), made on first use and kept for the last scale asked for;
+    // null when it cannot be made.
+    SDL_Texture* ScaledHandle(float sx, float sy) const;
+
+    // No pixel of the picture is see-through: an opaque draw of it needs no blending.
+    bool IsOpaque() const { return opaque; }
+
     // The colour that a loaded picture turns into transparent black.
     static constexpr uint32_t ColourKey = 0xFF00FF64;
 
@@ -30,6 +42,10 @@ private:
     RenderDevice* device;
     SDL_Surface* pixels;
     SDL_Texture* handle = nullptr;
+    bool prefersScaledCopy = false;
+    bool opaque = false;
+    mutable SDL_Texture* scaledHandle = nullptr;
+    mutable float scaledX = 0.0f, scaledY = 0.0f;
     int width = 0;
     int height = 0;
 };
