@@ -22,7 +22,7 @@ constexpr IntRect statusLeftCap{950, 600, 970, 640};
 constexpr IntRect statusRightCap{1070, 600, 1090, 640};
 constexpr double statusTextSize = 0.5;
 // Half the bar's middle piece beyond half the caption's width on each side.
-constexpr float statusMargin = 8.0f;
+constexpr float statusMargin = 12.0f;
 
 // More tiles than this are drawn as one stretched picture: a tiny tile repeated over the
 // whole screen would cost hundreds of thousands of draws a frame.

@@ -10,6 +10,10 @@ namespace {
 constexpr IntRect bubble{0, 50, 150, 130};
 constexpr double hintTextSize = 0.5;
 constexpr double hintWrapWidth = 250.0;
+// Room between the bubble's border and the text.
+constexpr int padX = 10, padY = 7;
+// The bubble is a light picture: the words are set in dark brown to be read on it.
+constexpr uint32_t textColour = 0x003A2A10;
 } // namespace
 
 void SolitärGame::RuleHint() {
@@ -29,9 +33,10 @@ void SolitärGame::RuleHint() {
     }
     const IntRect extent = hintText.Bounds();
     const int w = extent.Width(), h = extent.Height();
-    const float x = static_cast<float>(std::min(mx + 30, app->screenWidth - w - 10));
-    const float y = static_cast<float>(std::min(my + 30, app->screenHeight - h - 10));
-    DrawSprite(*app, MiscSlot, bubble, {(w + 10) / 150.0f, (h + 10) / 80.0f}, {x, y}, colour);
-    hintText.SetColor(colour);
-    hintText.Draw(x + 5.0, y + 5.0);
+    const int bw = w + 2 * padX, bh = h + 2 * padY;
+    const float x = static_cast<float>(std::min(mx + 30, app->screenWidth - bw - 10));
+    const float y = static_cast<float>(std::min(my + 30, app->screenHeight - bh - 10));
+    DrawSprite(*app, MiscSlot, bubble, {bw / 150.0f, bh / 80.0f}, {x, y}, colour);
+    hintText.SetColor((colour & 0xFF000000u) | textColour);
+    hintText.Draw(x + padX, y + padY);
 }

@@ -76,7 +76,10 @@ void SpriteBatch::Draw(const Texture* texture, std::optional<IntRect> source, ui
         const int left = std::max(rect.left, 0), top = std::max(rect.top, 0);
         const SDL_Rect from{left, top, std::min(rect.right, texture->Width()) - left,
                             std::min(rect.bottom, texture->Height()) - top};
-        const SDL_FRect to{c[0].x, c[0].y, c[3].x - c[0].x, c[3].y - c[0].y};
+        // Edges on whole pixels: pictures stay sharp and pieces laid side by side meet
+        // without a gap.
+        const float x0 = std::round(c[0].x), y0 = std::round(c[0].y);
+        const SDL_FRect to{x0, y0, std::round(c[3].x) - x0, std::round(c[3].y) - y0};
         SDL_Texture* handle = texture->Handle();
         SDL_Rect source = from;
         if (texture->PrefersScaledCopy() && transform.m11 < 1.0f && transform.m22 < 1.0f) {
@@ -89,7 +92,8 @@ void SpriteBatch::Draw(const Texture* texture, std::optional<IntRect> source, ui
                 if (SDL_Texture* small = texture->ScaledHandle(sx, sy)) {
                     handle = small;
                     source = {static_cast<int>(std::round(x0)), static_cast<int>(std::round(y0)),
-                              static_cast<int>(std::round(x1 - x0)), static_cast<int>(std::round(y1 - y0))};
+                              static_cast<int>(std::round(x1 - x0)),
+                              static_cast<int>(std::round(y1 - y0))};
                 }
             }
         }

@@ -18,7 +18,8 @@ SDL_Texture* Texture::ScaledHandle(float sx, float sy) const {
     scaledX = sx;
     scaledY = sy;
     if (!device || !pixels) return nullptr;
-    const int w = static_cast<int>(pixels->w * sx + 0.5f), h = static_cast<int>(pixels->h * sy + 0.5f);
+    const int w = static_cast<int>(pixels->w * sx + 0.5f),
+              h = static_cast<int>(pixels->h * sy + 0.5f);
     if (w <= 0 || h <= 0 || w > pixels->w || h > pixels->h) return nullptr;
     SDL_Surface* small = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
     if (!small) return nullptr;
@@ -54,7 +55,8 @@ bool Texture::Upload() {
     SDL_UpdateTexture(handle, nullptr, pixels->pixels, pixels->pitch);
     opaque = true;
     for (int y = 0; y < height && opaque; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(pixels->pixels) + y * pixels->pitch);
+        const auto* row = reinterpret_cast<const uint32_t*>(
+            static_cast<const uint8_t*>(pixels->pixels) + y * pixels->pitch);
         for (int x = 0; x < width; ++x)
             if ((row[x] >> 24) != 0xFF) {
                 opaque = false;

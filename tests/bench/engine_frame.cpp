@@ -43,8 +43,10 @@ struct SpiderTable {
         app.sprite = std::make_unique<SpriteBatch>(*app.device);
         // Pictures of the sizes the game uses: a card sheet of 176 × 256 cells, a 256 × 256
         // table tile, the interface sheet and the font.
-        app.textures[AppState::CardSetSlot] = app.device->CreateSolidTexture(0xFFF0F0F0, 6 * 176, 15 * 256);
-        app.textures[AppState::BackgroundSlot] = app.device->CreateSolidTexture(0xFF206020, 256, 256);
+        app.textures[AppState::CardSetSlot] =
+            app.device->CreateSolidTexture(0xFFF0F0F0, 6 * 176, 15 * 256);
+        app.textures[AppState::BackgroundSlot] =
+            app.device->CreateSolidTexture(0xFF206020, 256, 256);
         app.textures[SolitärGame::MenuSlot] = app.device->CreateSolidTexture(0xFFE0E0E0, 1300, 900);
         app.textures[1] = app.device->CreateSolidTexture(0xFFFFFFFF, 800, 400);
         cardSet.width = 176;
@@ -56,14 +58,16 @@ struct SpiderTable {
         app.currentBackground = &background;
         app.currentBackgroundIndex = 0;
 
-        const fs::path dir = fs::temp_directory_path() / ("kh_bench_frame_" + std::to_string(getpid()));
+        const fs::path dir =
+            fs::temp_directory_path() / ("kh_bench_frame_" + std::to_string(getpid()));
         fs::create_directories(dir);
-        std::ifstream in(fs::path(KH_SOURCE_DIR) / "content/games/spider/spider2/spider2.game", std::ios::binary);
+        std::ifstream in(fs::path(KH_SOURCE_DIR) / "content/games/spider/spider2/spider2.game",
+                         std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
-        GameArchiveWriter::Write(dir / "games.gob",
-                                 {{"spider\\spider2\\spider2.game",
-                                   TextEncoding::Utf8ToLatin1(text.str()).value_or(std::string())}});
+        GameArchiveWriter::Write(
+            dir / "games.gob", {{"spider\\spider2\\spider2.game",
+                                 TextEncoding::Utf8ToLatin1(text.str()).value_or(std::string())}});
         app.OpenArchives(dir);
         fs::remove_all(dir);
 
@@ -81,7 +85,8 @@ struct SpiderTable {
             if (pile->FaceDownCount() > stock->FaceDownCount()) stock = pile;
         for (int i = 0; i < 2; ++i) {
             const Card* top = stock->faceDownCards[stock->FaceDownCount() - 1];
-            const auto x = static_cast<uint32_t>(top->position.x + 20), y = static_cast<uint32_t>(top->position.y + 20);
+            const auto x = static_cast<uint32_t>(top->position.x + 20),
+                       y = static_cast<uint32_t>(top->position.y + 20);
             game->OnLeftButtonDown(x, y);
             game->OnLeftButtonUp(x, y);
             Frames(60);
@@ -98,7 +103,8 @@ struct SpiderTable {
     }
 
     void Frames(int count) {
-        for (int i = 0; i < count; ++i) Frame();
+        for (int i = 0; i < count; ++i)
+            Frame();
     }
     void Frame() {
         counter += 16667;
@@ -121,9 +127,11 @@ SpiderTable& Table() {
 
 void BM_SpiderFrame(benchmark::State& state) {
     SpiderTable& table = Table();
-    for (auto _ : state) table.Frame();
+    for (auto _ : state)
+        table.Frame();
     int onTable = 0;
-    for (const KartenStapel* pile : table.game->piles) onTable += pile->VisibleCount();
+    for (const KartenStapel* pile : table.game->piles)
+        onTable += pile->VisibleCount();
     state.counters["cards"] = table.game->deck.Count();
     state.counters["faceUp"] = onTable;
 }
@@ -140,7 +148,8 @@ BENCHMARK(BM_SpiderUpdateOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 void BM_SpiderRenderOnly(benchmark::State& state) {
     SpiderTable& table = Table();
-    for (auto _ : state) RunRenderStep(GetAppState());
+    for (auto _ : state)
+        RunRenderStep(GetAppState());
 }
 BENCHMARK(BM_SpiderRenderOnly)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

@@ -65,9 +65,11 @@ TEST_F(RenderTest, MovingRunsAreDrawnFarthestFirstAndDraggedRunsLast) {
     EXPECT_EQ(tail[1].first, aDown);
     EXPECT_EQ(tail[2].first, aUp);
     EXPECT_EQ(tail[3].first, dragged);
-    for (size_t i = 0; i + 4 < runs.size(); ++i) EXPECT_EQ(runs[i].first->moveMode, 0);
+    for (size_t i = 0; i + 4 < runs.size(); ++i)
+        EXPECT_EQ(runs[i].first->moveMode, 0);
     int cards = 0;
-    for (const CardRun& run : runs) cards += run.count;
+    for (const CardRun& run : runs)
+        cards += run.count;
     EXPECT_EQ(cards, game->deck.Count()) << "every card is drawn once";
 
     // The drawn cards follow the runs: the last face drawn is the dragged card's back.
@@ -158,7 +160,8 @@ TEST_F(RenderTest, TheHintFadesInNearThePointerAndStaysOnTheScreen) {
     {
         SpriteRecorder recorder;
         game->Render();
-        EXPECT_TRUE(CallsOfSlot(recorder, SolitärGame::MiscSlot).empty()) << "no bubble right after a move";
+        EXPECT_TRUE(CallsOfSlot(recorder, SolitärGame::MiscSlot).empty())
+            << "no bubble right after a move";
     }
     game->idleTime = 0.75; // half-way through the fade
     {
@@ -183,10 +186,10 @@ TEST_F(RenderTest, TheHintFadesInNearThePointerAndStaysOnTheScreen) {
         game->Render();
         const auto bubble = CallsOfSlot(recorder, SolitärGame::MiscSlot);
         ASSERT_EQ(bubble.size(), 1u);
-        const float w = bubble[0].scaling.x * 150.0f - 10.0f;
-        const float h = bubble[0].scaling.y * 80.0f - 10.0f;
-        EXPECT_LE(bubble[0].translation.x + w, 1014.5f) << bubble[0].translation.x << " " << w;
-        EXPECT_LE(bubble[0].translation.y + h, 758.5f);
+        const float w = bubble[0].scaling.x * 150.0f;
+        const float h = bubble[0].scaling.y * 80.0f;
+        EXPECT_NEAR(bubble[0].translation.x + w, 1014.0f, 0.5f) << "10 pixels from the right";
+        EXPECT_NEAR(bubble[0].translation.y + h, 758.0f, 0.5f) << "10 pixels from the bottom";
         EXPECT_EQ(bubble[0].colour >> 24, 255u);
     }
     app.showInfos = false;

@@ -1,6 +1,6 @@
 // Bitmap-font text: glyph codes, advances, alignment, line breaks and wrapping, bounds.
-#include "app/AppState.h"
 #include "media/BitmapText.h"
+#include "app/AppState.h"
 #include "media/DrawSprite.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // How cards and empty places are cut from the card-set image and placed.
+#include "media/CardDrawing.h"
 #include "app/AppState.h"
 #include "data/CardSetEntry.h"
-#include "media/CardDrawing.h"
 #include "media/DrawSprite.h"
 #include "rules/Card.h"
 #include "rules/KartenStapel.h"
@@ -54,10 +54,10 @@ TEST(CardCellScaleTest, ElevenToSixteenStretchesOtherRatiosKeepTheirShape) {
 }
 
 TEST(CardCellTest, FacesRunFromKingDownInTheSuitColumns) {
-    EXPECT_EQ(CardFaceCell(3, 12, 176, 256), (IntRect{176, 0, 352, 256}));        // HERZ KÖNIG
-    EXPECT_EQ(CardFaceCell(0, 0, 176, 256), (IntRect{352, 3072, 528, 3328}));     // KREUZ ASS
-    EXPECT_EQ(CardFaceCell(1, 6, 176, 256), (IntRect{528, 1536, 704, 1792}));     // KARO SIEBEN
-    EXPECT_EQ(CardFaceCell(2, 9, 176, 256), (IntRect{0, 768, 176, 1024}));        // PIK ZEHN
+    EXPECT_EQ(CardFaceCell(3, 12, 176, 256), (IntRect{176, 0, 352, 256}));    // HERZ KÖNIG
+    EXPECT_EQ(CardFaceCell(0, 0, 176, 256), (IntRect{352, 3072, 528, 3328})); // KREUZ ASS
+    EXPECT_EQ(CardFaceCell(1, 6, 176, 256), (IntRect{528, 1536, 704, 1792})); // KARO SIEBEN
+    EXPECT_EQ(CardFaceCell(2, 9, 176, 256), (IntRect{0, 768, 176, 1024}));    // PIK ZEHN
     EXPECT_EQ(CardBackCell(3, 176, 256), (IntRect{528, 3328, 704, 3584}));
 }
 

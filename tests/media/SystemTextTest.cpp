@@ -10,8 +10,9 @@ TEST(SystemTextTest, LinesAreAsHighAsAskedAndWrapInsideTheRectangle) {
     ASSERT_TRUE(font) << "DejaVu Sans Bold is installed with the dependencies";
     EXPECT_NEAR(font->LineHeight(), 23, 3);
     const IntRect rect{100, 100, 300, 400};
-    const auto lines = font->Layout("Ich bin ein Text, der nicht in eine Zeile passt, weil er lang ist",
-                                    rect, TextFormat::WordBreak | TextFormat::Centre);
+    const auto lines =
+        font->Layout("Ich bin ein Text, der nicht in eine Zeile passt, weil er lang ist", rect,
+                     TextFormat::WordBreak | TextFormat::Centre);
     ASSERT_GE(lines.size(), 3u);
     for (const PlacedTextLine& line : lines) {
         EXPECT_LE(line.width, rect.Width()) << line.text;
@@ -30,7 +31,8 @@ TEST(SystemTextTest, VerticalCentringLineFeedsAndOverlongWords) {
     const int total = 2 * font->LineHeight();
     EXPECT_EQ(lines[0].y, (300 - total) / 2);
     EXPECT_EQ(lines[0].x, 0);
-    const auto longWord = font->Layout("Donaudampfschifffahrtsgesellschaft ja", rect, TextFormat::WordBreak);
+    const auto longWord =
+        font->Layout("Donaudampfschifffahrtsgesellschaft ja", rect, TextFormat::WordBreak);
     ASSERT_EQ(longWord.size(), 2u) << "a word wider than the rectangle stands alone";
     EXPECT_EQ(longWord[1].text, "ja");
     const auto single = font->Layout("a\nb", rect, TextFormat::SingleLine | TextFormat::Right);
