@@ -147,7 +147,7 @@ void BM_SpiderUpdateOnly(benchmark::State& state) {
 BENCHMARK(BM_SpiderUpdateOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 void BM_SpiderRenderOnly(benchmark::State& state) {
-    SpiderTable& table = Table();
+    Table();
     for (auto _ : state)
         RunRenderStep(GetAppState());
 }
