@@ -6,7 +6,9 @@
 #include "game/CardRuns.h"
 #include "media/BitmapText.h"
 #include "media/CardDrawing.h"
+#include "media/ChooseMusic.h"
 #include "media/DrawSprite.h"
+#include "media/MusicPlayer.h"
 #include "menu/GUIElement.h"
 #include "menu/GameCategory.h"
 #include "platform/PlatformTimer.h"
@@ -41,6 +43,13 @@ SolitärGame::SolitärGame(GameCategory* category, GameInfo* gameInfo, std::opti
     // The in-game screens (top bar, menu button, game menu, options, rules, toolbar and
     // statistics pages) go into element slots 0, 2, 3, 4, 5, 7 and 8.
     LoadGameDefinition(category, gameInfo);
+    ChooseMusic();
+}
+
+void SolitärGame::ChooseMusic() {
+    if (!app->musicPlayer) return;
+    ::ChooseMusic(*app->musicPlayer, app->animationTheme, app->musicVolume,
+                  [this] { return static_cast<int32_t>(table.random.Next()); });
 }
 
 SolitärGame::~SolitärGame() {
@@ -150,6 +159,7 @@ void SolitärGame::Update() {
         previewRank = t % 13;
         previewSuit = (t / 13) % 4;
     }
+    if (app->musicVolume == 100 && app->musicPlayer && app->musicPlayer->IsFinished()) ChooseMusic();
 }
 
 void SolitärGame::DrawTableBackground() {

@@ -65,6 +65,8 @@ public:
     void SelectBackground(int index);
     // Detects the win once (sound, bounce) and reports whether the scene has ended.
     bool CheckGameEnd();
+    // A random track of the current theme for the background music (played when music is on).
+    void ChooseMusic();
     // The rule hint bubble for what lies under the pointer.
     void RuleHint();
 

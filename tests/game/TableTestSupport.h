@@ -66,6 +66,13 @@ inline const fs::path& DataFolder() {
         GameArchiveWriter::Write(dir / "games.gob", members);
         return dir;
     }();
+    // The folder goes when the test process ends.
+    static const struct Remover {
+        ~Remover() {
+            std::error_code ec;
+            fs::remove_all(folder, ec);
+        }
+    } remover;
     return folder;
 }
 
