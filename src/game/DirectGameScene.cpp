@@ -2,68 +2,11 @@
 
 #include "app/AppState.h"
 #include "data/ArchiveSet.h"
-#include "data/WordReader.h"
 #include "game/SolitärGame.h"
 #include "media/DrawSprite.h"
 #include "platform/VirtualKeys.h"
 
 #include <algorithm>
-#include <fstream>
-
-namespace {
-
-std::string Blanks(std::string word) {
-    std::replace(word.begin(), word.end(), '_', ' ');
-    return word;
-}
-
-// Reads one "NAME:"/"PATH:" block up to its closing word; nested GAME blocks are handed to
-// `onGame`.
-template <typename OnGame>
-void ReadBlock(WordReader& words, const char* closing, std::string& name, std::string& path,
-               OnGame onGame) {
-    std::string word;
-    while (words.Next(word) && word != closing) {
-        if (word == "NAME:" && words.Next(word))
-            name = Blanks(word);
-        else if (word == "PATH:" && words.Next(word))
-            path = word;
-        else if (word == "GAME_START")
-            onGame(words);
-    }
-}
-
-} // namespace
-
-bool FindCatalogNames(const std::string& categoryPath, const std::string& gamePath,
-                      std::string& categoryName, std::string& gameName) {
-    for (int n = 0; n <= 99; ++n) {
-        const std::string file = n == 0 ? "Games.kat" : "Games_" + std::to_string(n) + ".kat";
-        std::ifstream input(file, std::ios::binary);
-        if (!input) continue;
-        WordReader words(input);
-        std::string word;
-        while (words.Next(word)) {
-            if (word != "KATEGORIE_START") continue;
-            std::string catName, catPath, foundGame;
-            bool found = false;
-            ReadBlock(words, "KATEGORIE_ENDE", catName, catPath, [&](WordReader& inner) {
-                std::string name, path;
-                ReadBlock(inner, "GAME_ENDE", name, path, [](WordReader&) {});
-                if (path == gamePath && !found) {
-                    found = true;
-                    foundGame = name;
-                }
-            });
-            if (found && catPath == categoryPath) {
-                categoryName = catName;
-                gameName = foundGame;
-                return true;
-            }
-        }
-    }
-    return false;
-}
 
 bool DirectGameScene::GameExists(const std::string& categoryPath, const std::string& gamePath) {
     AppState& app = GetAppState();
@@ -85,14 +28,25 @@ bool DirectGameScene::GameExists(const std::string& categoryPath, const std::str
 DirectGameScene::DirectGameScene(const std::string& categoryPath, const std::string& gamePath,
                                  std::optional<uint32_t> seed)
     : seed(seed) {
-    category.path = categoryPath;
-    category.name = categoryPath;
-    info = new GameInfo;
-    info->path = gamePath;
-    info->name = gamePath;
-    info->category = &category;
-    category.games.Append(info);
-    FindCatalogNames(categoryPath, gamePath, category.name, info->name);
+    GameCatalog::Load(catalog);
+    for (GameCategory* c : catalog) {
+        if (c->path != categoryPath) continue;
+        for (GameInfo* g : c->games)
+            if (g->path == gamePath && !info) {
+                category = c;
+                info = g;
+            }
+    }
+    if (!info) {
+        // A game the catalog does not list: its folder names stand in for its names.
+        category = new GameCategory;
+        category->path = category->name = categoryPath;
+        info = new GameInfo;
+        info->path = info->name = gamePath;
+        info->category = category;
+        category->games.Append(info);
+        catalog.Append(category);
+    }
     StartGame();
 }
 
@@ -103,7 +57,7 @@ DirectGameScene::~DirectGameScene() {
 
 void DirectGameScene::StartGame() {
     game.reset();
-    game = std::make_unique<SolitärGame>(&category, info, seed);
+    game = std::make_unique<SolitärGame>(category, info, seed);
     // A second deal of the same seed would be the same game again.
     if (seed) seed = *seed + 1;
     app->runState = 1;

@@ -4,7 +4,7 @@
 // forwards input, Update and Render to it, asks it after every Update whether the game
 // has ended, deals the same game again when it has, and draws the mouse pointer.
 #include "app/Game.h"
-#include "menu/GameCategory.h"
+#include "data/GameCatalog.h"
 
 #include <cstdint>
 #include <memory>
@@ -45,15 +45,11 @@ public:
 private:
     void StartGame();
 
-    GameCategory category;
-    GameInfo* info; // owned by category
+    GameCategoryList catalog; // the catalog files' categories, or one made for the game
+    GameCategory* category = nullptr;
+    GameInfo* info = nullptr;
     std::optional<uint32_t> seed;
     std::unique_ptr<SolitärGame> game;
     int gamesEnded = 0;
     int gamesWon = 0;
 };
-
-// The display names of a category and a game of the catalog files in the working
-// directory, by their folder names. False when the catalog does not list the game.
-bool FindCatalogNames(const std::string& categoryPath, const std::string& gamePath,
-                      std::string& categoryName, std::string& gameName);

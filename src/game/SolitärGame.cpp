@@ -10,7 +10,7 @@
 #include "media/DrawSprite.h"
 #include "media/MusicPlayer.h"
 #include "menu/GUIElement.h"
-#include "menu/GameCategory.h"
+#include "data/GameCategory.h"
 #include "platform/PlatformTimer.h"
 #include "platform/Texture.h"
 

@@ -8,7 +8,7 @@
 #include "data/GameArchiveWriter.h"
 #include "data/TextEncoding.h"
 #include "game/SolitärGame.h"
-#include "menu/GameCategory.h"
+#include "data/GameCategory.h"
 #include "platform/Platform.h"
 #include "platform/PlatformWindow.h"
 #include "platform/RenderDevice.h"

@@ -5,7 +5,7 @@
 
 #include "game/CardRuns.h"
 #include "media/DrawSprite.h"
-#include "menu/GameCategory.h"
+#include "data/GameCategory.h"
 
 namespace {
 
