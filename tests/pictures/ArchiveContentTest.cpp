@@ -14,23 +14,51 @@ namespace {
 
 // The fixed texture table, slots 0–2 and 6–44, as UTF-8 (converted to Latin-1 for lookups).
 const char* const kFixedTextures[] = {
-    "misc.PNG", "font.PNG", "splash.PNG", "menu.PNG", "statistiken.PNG", "options.PNG", "help.PNG",
-    "spieltyp.PNG", "MainMenu_HG.PNG", "hintergrund\\urwald\\affe.PNG", "hintergrund\\urwald\\frosch.PNG",
-    "hintergrund\\urwald\\schlange.PNG", "hintergrund\\urwald\\libelle.PNG", "hintergrund\\urwald\\pflanze.PNG",
-    "hintergrund\\urwald\\spinne.PNG", "hintergrund\\urwald\\Urmensch_1.PNG", "hintergrund\\urwald\\Urmensch_2.PNG",
-    "hintergrund\\urwald\\stage.PNG", "hintergrund\\western\\Bull.PNG", "hintergrund\\western\\flasche.PNG",
-    "hintergrund\\western\\Indianer.PNG", "hintergrund\\western\\Kaktus.PNG", "hintergrund\\western\\Kakutus1.PNG",
-    "hintergrund\\western\\Kakutus2.PNG", "hintergrund\\western\\Kakutus3.PNG", "hintergrund\\western\\knäul.PNG",
-    "hintergrund\\western\\Mexikaner.PNG", "hintergrund\\western\\Saloon.PNG", "hintergrund\\western\\Tür.PNG",
-    "hintergrund\\western\\Wanted.PNG", "hintergrund\\western\\Werbung.PNG",
-    "hintergrund\\western\\Zielscheibe.PNG", "hintergrund\\western\\Stage_western.PNG", "hintergrund\\mädel1.PNG",
-    "hintergrund\\mädel1_s.PNG", "hintergrund\\mädel1_n.PNG", "hintergrund\\mädel2.PNG",
-    "hintergrund\\mädel2_s.PNG", "hintergrund\\mädel2_n.PNG", "hintergrund\\mundl.PNG", "hintergrund\\mundr.PNG",
+    "misc.PNG",
+    "font.PNG",
+    "splash.PNG",
+    "menu.PNG",
+    "statistiken.PNG",
+    "options.PNG",
+    "help.PNG",
+    "spieltyp.PNG",
+    "MainMenu_HG.PNG",
+    "hintergrund\\urwald\\affe.PNG",
+    "hintergrund\\urwald\\frosch.PNG",
+    "hintergrund\\urwald\\schlange.PNG",
+    "hintergrund\\urwald\\libelle.PNG",
+    "hintergrund\\urwald\\pflanze.PNG",
+    "hintergrund\\urwald\\spinne.PNG",
+    "hintergrund\\urwald\\Urmensch_1.PNG",
+    "hintergrund\\urwald\\Urmensch_2.PNG",
+    "hintergrund\\urwald\\stage.PNG",
+    "hintergrund\\western\\Bull.PNG",
+    "hintergrund\\western\\flasche.PNG",
+    "hintergrund\\western\\Indianer.PNG",
+    "hintergrund\\western\\Kaktus.PNG",
+    "hintergrund\\western\\Kakutus1.PNG",
+    "hintergrund\\western\\Kakutus2.PNG",
+    "hintergrund\\western\\Kakutus3.PNG",
+    "hintergrund\\western\\knäul.PNG",
+    "hintergrund\\western\\Mexikaner.PNG",
+    "hintergrund\\western\\Saloon.PNG",
+    "hintergrund\\western\\Tür.PNG",
+    "hintergrund\\western\\Wanted.PNG",
+    "hintergrund\\western\\Werbung.PNG",
+    "hintergrund\\western\\Zielscheibe.PNG",
+    "hintergrund\\western\\Stage_western.PNG",
+    "hintergrund\\mädel1.PNG",
+    "hintergrund\\mädel1_s.PNG",
+    "hintergrund\\mädel1_n.PNG",
+    "hintergrund\\mädel2.PNG",
+    "hintergrund\\mädel2_s.PNG",
+    "hintergrund\\mädel2_n.PNG",
+    "hintergrund\\mundl.PNG",
+    "hintergrund\\mundr.PNG",
     "hintergrund\\Tarzan.PNG",
 };
 
-std::string Latin1(const std::string& utf8)
-{
+std::string Latin1(const std::string& utf8) {
     std::string out;
     for (size_t i = 0; i < utf8.size(); ++i) {
         auto c = static_cast<unsigned char>(utf8[i]);
@@ -43,8 +71,7 @@ std::string Latin1(const std::string& utf8)
     return out;
 }
 
-std::string Utf8(const std::string& latin1)
-{
+std::string Utf8(const std::string& latin1) {
     std::string out;
     for (char ch : latin1) {
         auto c = static_cast<unsigned char>(ch);
@@ -58,8 +85,7 @@ std::string Utf8(const std::string& latin1)
     return out;
 }
 
-std::unique_ptr<GameArchive> OpenData(const char* name)
-{
+std::unique_ptr<GameArchive> OpenData(const char* name) {
     return GameArchive::Open(DataDir() / name);
 }
 
@@ -70,22 +96,38 @@ struct SheetSizeCase {
 
 // The smallest sheets that hold every frame the animations and characters draw.
 const SheetSizeCase kThemeSizes[] = {
-    {"hintergrund\\urwald\\stage.PNG", 1024, 768},       {"hintergrund\\urwald\\pflanze.PNG", 750, 222},
-    {"hintergrund\\urwald\\frosch.PNG", 256, 384},       {"hintergrund\\urwald\\affe.PNG", 1210, 322},
-    {"hintergrund\\urwald\\libelle.PNG", 250, 200},      {"hintergrund\\urwald\\schlange.PNG", 750, 422},
-    {"hintergrund\\urwald\\spinne.PNG", 1110, 366},      {"hintergrund\\urwald\\Urmensch_1.PNG", 3180, 760},
-    {"hintergrund\\urwald\\Urmensch_2.PNG", 2000, 784},  {"hintergrund\\western\\knäul.PNG", 50, 50},
-    {"hintergrund\\western\\Stage_western.PNG", 1024, 768}, {"hintergrund\\western\\Kakutus1.PNG", 240, 200},
-    {"hintergrund\\western\\Kakutus2.PNG", 240, 200},    {"hintergrund\\western\\Kakutus3.PNG", 240, 200},
-    {"hintergrund\\western\\Saloon.PNG", 735, 352},      {"hintergrund\\western\\Wanted.PNG", 1045, 870},
-    {"hintergrund\\western\\Bull.PNG", 675, 308},        {"hintergrund\\western\\Kaktus.PNG", 1490, 322},
-    {"hintergrund\\western\\flasche.PNG", 1335, 1415},   {"hintergrund\\western\\Tür.PNG", 725, 254},
-    {"hintergrund\\western\\Werbung.PNG", 593, 297},     {"hintergrund\\western\\Indianer.PNG", 1120, 1536},
-    {"hintergrund\\western\\Mexikaner.PNG", 1360, 1416}, {"hintergrund\\western\\Zielscheibe.PNG", 252, 37},
-    {"hintergrund\\mädel1.PNG", 150, 412},               {"hintergrund\\mädel1_s.PNG", 150, 412},
-    {"hintergrund\\mädel1_n.PNG", 150, 412},             {"hintergrund\\mädel2.PNG", 164, 412},
-    {"hintergrund\\mädel2_s.PNG", 164, 412},             {"hintergrund\\mädel2_n.PNG", 164, 412},
-    {"hintergrund\\Tarzan.PNG", 164, 460},               {"hintergrund\\mundl.PNG", 200, 32},
+    {"hintergrund\\urwald\\stage.PNG", 1024, 768},
+    {"hintergrund\\urwald\\pflanze.PNG", 750, 222},
+    {"hintergrund\\urwald\\frosch.PNG", 256, 384},
+    {"hintergrund\\urwald\\affe.PNG", 1210, 322},
+    {"hintergrund\\urwald\\libelle.PNG", 250, 200},
+    {"hintergrund\\urwald\\schlange.PNG", 750, 422},
+    {"hintergrund\\urwald\\spinne.PNG", 1110, 366},
+    {"hintergrund\\urwald\\Urmensch_1.PNG", 3180, 760},
+    {"hintergrund\\urwald\\Urmensch_2.PNG", 2000, 784},
+    {"hintergrund\\western\\knäul.PNG", 50, 50},
+    {"hintergrund\\western\\Stage_western.PNG", 1024, 768},
+    {"hintergrund\\western\\Kakutus1.PNG", 240, 200},
+    {"hintergrund\\western\\Kakutus2.PNG", 240, 200},
+    {"hintergrund\\western\\Kakutus3.PNG", 240, 200},
+    {"hintergrund\\western\\Saloon.PNG", 735, 352},
+    {"hintergrund\\western\\Wanted.PNG", 1045, 870},
+    {"hintergrund\\western\\Bull.PNG", 675, 308},
+    {"hintergrund\\western\\Kaktus.PNG", 1490, 322},
+    {"hintergrund\\western\\flasche.PNG", 1335, 1415},
+    {"hintergrund\\western\\Tür.PNG", 725, 254},
+    {"hintergrund\\western\\Werbung.PNG", 593, 297},
+    {"hintergrund\\western\\Indianer.PNG", 1120, 1536},
+    {"hintergrund\\western\\Mexikaner.PNG", 1360, 1416},
+    {"hintergrund\\western\\Zielscheibe.PNG", 252, 37},
+    {"hintergrund\\mädel1.PNG", 150, 412},
+    {"hintergrund\\mädel1_s.PNG", 150, 412},
+    {"hintergrund\\mädel1_n.PNG", 150, 412},
+    {"hintergrund\\mädel2.PNG", 164, 412},
+    {"hintergrund\\mädel2_s.PNG", 164, 412},
+    {"hintergrund\\mädel2_n.PNG", 164, 412},
+    {"hintergrund\\Tarzan.PNG", 164, 460},
+    {"hintergrund\\mundl.PNG", 200, 32},
     {"hintergrund\\mundr.PNG", 250, 30},
 };
 
@@ -94,8 +136,7 @@ struct CatalogGame {
 };
 
 // The game catalog's folders: categories' PATH: and their games' PATH: words.
-std::vector<CatalogGame> ReadGameCatalog(const std::filesystem::path& file)
-{
+std::vector<CatalogGame> ReadGameCatalog(const std::filesystem::path& file) {
     std::ifstream in(file);
     std::vector<CatalogGame> games;
     std::string word, category;
@@ -133,8 +174,7 @@ std::vector<CatalogGame> ReadGameCatalog(const std::filesystem::path& file)
 
 } // namespace
 
-TEST(ArchiveContent, BaseHoldsEveryFixedTexture)
-{
+TEST(ArchiveContent, BaseHoldsEveryFixedTexture) {
     auto base = OpenData("base.gob");
     ASSERT_TRUE(base) << "build/data/base.gob is missing";
     for (const char* name : kFixedTextures) {
@@ -148,8 +188,7 @@ TEST(ArchiveContent, BaseHoldsEveryFixedTexture)
     }
 }
 
-TEST(ArchiveContent, ThemeAndCharacterSheetsHaveTheirFrameGrids)
-{
+TEST(ArchiveContent, ThemeAndCharacterSheetsHaveTheirFrameGrids) {
     for (const SheetSizeCase& c : kThemeSizes) {
         Pixels p = LoadPixels(Staged("base", c.member));
         ASSERT_TRUE(p.Loaded()) << c.member;
@@ -158,8 +197,7 @@ TEST(ArchiveContent, ThemeAndCharacterSheetsHaveTheirFrameGrids)
     }
 }
 
-TEST(ArchiveContent, EveryCardSetOfTheCatalogIsInCardsGob)
-{
+TEST(ArchiveContent, EveryCardSetOfTheCatalogIsInCardsGob) {
     CardSetList sets;
     CatalogReader::ReadCardSetCatalog(sets, DataDir());
     if (sets.Count() == 0) {
@@ -180,8 +218,7 @@ TEST(ArchiveContent, EveryCardSetOfTheCatalogIsInCardsGob)
     EXPECT_GE(sets.Count(), 3);
 }
 
-TEST(ArchiveContent, EveryBackgroundOfTheCatalogIsInBackgroundGob)
-{
+TEST(ArchiveContent, EveryBackgroundOfTheCatalogIsInBackgroundGob) {
     BackgroundList list;
     CatalogReader::ReadBackgroundCatalog(list, DataDir());
     if (list.Count() == 0) {
@@ -200,8 +237,7 @@ TEST(ArchiveContent, EveryBackgroundOfTheCatalogIsInBackgroundGob)
     EXPECT_GE(list.Count(), 6);
 }
 
-TEST(ArchiveContent, EveryGameOfTheCatalogHasItsDefinitionAndRulesInGamesGob)
-{
+TEST(ArchiveContent, EveryGameOfTheCatalogHasItsDefinitionAndRulesInGamesGob) {
     const auto catalog = DataDir() / "Games.kat";
     if (!std::filesystem::exists(catalog)) {
         GTEST_SKIP() << "no Games.kat in build/data yet";
@@ -218,8 +254,7 @@ TEST(ArchiveContent, EveryGameOfTheCatalogHasItsDefinitionAndRulesInGamesGob)
     }
 }
 
-TEST(ArchiveContent, EveryGameOfTheCatalogHasItsPreview)
-{
+TEST(ArchiveContent, EveryGameOfTheCatalogHasItsPreview) {
     auto games = OpenData("games.gob");
     ASSERT_TRUE(games) << "build/data/games.gob is missing";
     for (const CatalogGame& g : ReadGameCatalog(DataDir() / "Games.kat")) {

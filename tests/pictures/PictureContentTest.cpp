@@ -13,8 +13,7 @@ struct Hue {
 };
 
 // Counts strongly coloured pixels of one cell by their dominant channel.
-Hue CountHues(const Pixels& p, int x0, int y0, int w, int h)
-{
+Hue CountHues(const Pixels& p, int x0, int y0, int w, int h) {
     Hue hue;
     for (int y = y0; y < y0 + h; ++y) {
         for (int x = x0; x < x0 + w; ++x) {
@@ -39,8 +38,7 @@ Hue CountHues(const Pixels& p, int x0, int y0, int w, int h)
 
 } // namespace
 
-TEST(CardColours, EachColumnShowsItsSuitsColour)
-{
+TEST(CardColours, EachColumnShowsItsSuitsColour) {
     // Columns PIK, HERZ, KREUZ, KARO; the number cards 2–10 (rows 3–11) carry only suit ink.
     Pixels classic = LoadPixels(StageDir() / "cards" / "karten" / "klassisch.PNG");
     Pixels four = LoadPixels(StageDir() / "cards" / "karten" / "vierfarben.PNG");
@@ -49,7 +47,8 @@ TEST(CardColours, EachColumnShowsItsSuitsColour)
     const int w = classic.width / 6, h = classic.height / 15;
     for (int row = 3; row <= 11; ++row) {
         Hue pik = CountHues(classic, 0, row * h, w, h), herz = CountHues(classic, w, row * h, w, h);
-        Hue kreuz = CountHues(classic, 2 * w, row * h, w, h), karo = CountHues(classic, 3 * w, row * h, w, h);
+        Hue kreuz = CountHues(classic, 2 * w, row * h, w, h),
+            karo = CountHues(classic, 3 * w, row * h, w, h);
         EXPECT_GT(pik.dark, 500) << row;
         EXPECT_EQ(pik.red, 0) << row;
         EXPECT_GT(herz.red, 500) << row;
@@ -64,8 +63,7 @@ TEST(CardColours, EachColumnShowsItsSuitsColour)
     }
 }
 
-TEST(Pointers, TheTipOfEveryRestingPointerIsWhereTheSceneAlignsIt)
-{
+TEST(Pointers, TheTipOfEveryRestingPointerIsWhereTheSceneAlignsIt) {
     // The scene draws a frame at (mouse x − 8, mouse y − 14): the tip is the frame's (8, 14).
     Pixels misc = LoadPixels(StageDir() / "base" / "misc.PNG");
     ASSERT_TRUE(misc.Loaded());
@@ -87,12 +85,11 @@ TEST(Pointers, TheTipOfEveryRestingPointerIsWhereTheSceneAlignsIt)
     }
 }
 
-TEST(Previews, EveryPreviewShowsCardsOnTheTable)
-{
+TEST(Previews, EveryPreviewShowsCardsOnTheTable) {
     int previews = 0;
     std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(StageDir() / "games", ec); it != fs::recursive_directory_iterator();
-         it.increment(ec)) {
+    for (auto it = fs::recursive_directory_iterator(StageDir() / "games", ec);
+         it != fs::recursive_directory_iterator(); it.increment(ec)) {
         if (it->path().filename() != "vorschau.png") {
             continue;
         }

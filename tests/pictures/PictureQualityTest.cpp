@@ -7,17 +7,16 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <unistd.h>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 // Columns of the cell's drawn part (the top 46 rows) that hold visible ink.
-std::pair<int, int> InkColumns(const Pixels& p, int code)
-{
+std::pair<int, int> InkColumns(const Pixels& p, int code) {
     int x0 = kFontCell * (code % 16), y0 = kFontCell * (code / 16);
     int first = -1, last = -1;
     for (int x = 0; x < kFontCell; ++x) {
@@ -34,18 +33,16 @@ std::pair<int, int> InkColumns(const Pixels& p, int code)
     return {first, last};
 }
 
-std::string ReadAll(const fs::path& file)
-{
+std::string ReadAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<fs::path> StagedPictures()
-{
+std::vector<fs::path> StagedPictures() {
     std::vector<fs::path> out;
     std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(StageDir(), ec); it != fs::recursive_directory_iterator();
-         it.increment(ec)) {
+    for (auto it = fs::recursive_directory_iterator(StageDir(), ec);
+         it != fs::recursive_directory_iterator(); it.increment(ec)) {
         std::string ext = it->path().extension().string();
         if (it->is_regular_file() && (ext == ".PNG" || ext == ".png")) {
             out.push_back(it->path());
@@ -56,8 +53,7 @@ std::vector<fs::path> StagedPictures()
 
 } // namespace
 
-TEST(FontSheet, EveryGlyphSpansItsTableWidthFromTheCellsLeftEdge)
-{
+TEST(FontSheet, EveryGlyphSpansItsTableWidthFromTheCellsLeftEdge) {
     Pixels p = LoadPixels(StageDir() / "base" / "font.PNG");
     ASSERT_TRUE(p.Loaded());
     EXPECT_EQ(p.width, 800);
@@ -86,8 +82,7 @@ TEST(FontSheet, EveryGlyphSpansItsTableWidthFromTheCellsLeftEdge)
     }
 }
 
-TEST(CardSheets, FacesAndBacksFillTheirCellsAndUnusedCellsStayEmpty)
-{
+TEST(CardSheets, FacesAndBacksFillTheirCellsAndUnusedCellsStayEmpty) {
     for (const char* name : {"klassisch.PNG", "vierfarben.PNG", "grosse_zahlen.PNG"}) {
         Pixels p = LoadPixels(StageDir() / "cards" / "karten" / name);
         ASSERT_TRUE(p.Loaded()) << name;
@@ -96,8 +91,10 @@ TEST(CardSheets, FacesAndBacksFillTheirCellsAndUnusedCellsStayEmpty)
         for (int col = 0; col < 4; ++col) {
             for (int row = 0; row < 14; ++row) {
                 // A card is opaque in the middle of each edge and transparent at the corners.
-                EXPECT_EQ(p.Alpha(col * w + w / 2, row * h + 3), 255) << name << " " << col << "," << row;
-                EXPECT_EQ(p.Alpha(col * w + 3, row * h + h / 2), 255) << name << " " << col << "," << row;
+                EXPECT_EQ(p.Alpha(col * w + w / 2, row * h + 3), 255)
+                    << name << " " << col << "," << row;
+                EXPECT_EQ(p.Alpha(col * w + 3, row * h + h / 2), 255)
+                    << name << " " << col << "," << row;
                 EXPECT_LT(p.Alpha(col * w, row * h), 40) << name << " " << col << "," << row;
             }
         }
@@ -126,17 +123,17 @@ TEST(CardSheets, FacesAndBacksFillTheirCellsAndUnusedCellsStayEmpty)
     }
 }
 
-TEST(Backgrounds, TiledClothsJoinWithoutASeam)
-{
-    for (const char* name : {"filz_gruen.PNG", "filz_blau.PNG", "filz_rot.PNG", "holz.PNG", "schiefer.PNG",
-                             "leinen.PNG"}) {
+TEST(Backgrounds, TiledClothsJoinWithoutASeam) {
+    for (const char* name : {"filz_gruen.PNG", "filz_blau.PNG", "filz_rot.PNG", "holz.PNG",
+                             "schiefer.PNG", "leinen.PNG"}) {
         Pixels p = LoadPixels(StageDir() / "background" / "tisch" / name);
         ASSERT_TRUE(p.Loaded()) << name;
         auto diff = [&](int x0, int y0, int x1, int y1) {
             uint32_t a = p.At(x0, y0), b = p.At(x1, y1);
             int d = 0;
             for (int s = 0; s < 24; s += 8) {
-                d += std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF));
+                d +=
+                    std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF));
             }
             return d;
         };
@@ -167,8 +164,7 @@ TEST(Backgrounds, TiledClothsJoinWithoutASeam)
     }
 }
 
-TEST(AllPictures, NoPixelHasTheColourKey)
-{
+TEST(AllPictures, NoPixelHasTheColourKey) {
     // Pixels of exactly 0xFF00FF64 turn transparent when loaded.
     auto files = StagedPictures();
     ASSERT_GT(files.size(), 50u);
@@ -180,17 +176,19 @@ TEST(AllPictures, NoPixelHasTheColourKey)
     }
 }
 
-TEST(Generator, DrawsTheSameBytesEveryTime)
-{
+TEST(Generator, DrawsTheSameBytesEveryTime) {
     const fs::path tool = fs::path(KH_BINARY_DIR) / "tools" / "picgen" / "kh_picgen";
-    const fs::path scratch = fs::temp_directory_path() / ("kh_picgen_again_" + std::to_string(::getpid()));
+    const fs::path scratch =
+        fs::temp_directory_path() / ("kh_picgen_again_" + std::to_string(::getpid()));
     fs::remove_all(scratch);
     for (const char* group : {"font", "gui", "backgrounds"}) {
-        std::string command = "'" + tool.string() + "' --stage '" + scratch.string() + "' --group " + group;
+        std::string command =
+            "'" + tool.string() + "' --stage '" + scratch.string() + "' --group " + group;
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
     int compared = 0;
-    for (auto it = fs::recursive_directory_iterator(scratch); it != fs::recursive_directory_iterator(); ++it) {
+    for (auto it = fs::recursive_directory_iterator(scratch);
+         it != fs::recursive_directory_iterator(); ++it) {
         if (!it->is_regular_file()) {
             continue;
         }

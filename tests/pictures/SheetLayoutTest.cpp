@@ -9,8 +9,7 @@
 
 namespace {
 
-std::vector<SheetRect> Pictures(std::string_view sheet, bool withReuse)
-{
+std::vector<SheetRect> Pictures(std::string_view sheet, bool withReuse) {
     std::vector<SheetRect> out;
     for (const SheetRect& r : kSheetRects) {
         if (r.sheet != sheet || (r.reuse && !withReuse)) {
@@ -26,22 +25,21 @@ std::vector<SheetRect> Pictures(std::string_view sheet, bool withReuse)
 
 } // namespace
 
-TEST(SheetLayout, NoTwoPicturesShareAPixel)
-{
+TEST(SheetLayout, NoTwoPicturesShareAPixel) {
     for (const SheetSize& size : kSheetSizes) {
         auto rects = Pictures(size.sheet, false);
         for (size_t i = 0; i < rects.size(); ++i) {
             for (size_t j = i + 1; j < rects.size(); ++j) {
                 EXPECT_FALSE(Overlap(rects[i], rects[j]))
-                    << size.sheet << ": " << rects[i].role << " (" << rects[i].left << "," << rects[i].top
-                    << ") and " << rects[j].role << " (" << rects[j].left << "," << rects[j].top << ")";
+                    << size.sheet << ": " << rects[i].role << " (" << rects[i].left << ","
+                    << rects[i].top << ") and " << rects[j].role << " (" << rects[j].left << ","
+                    << rects[j].top << ")";
             }
         }
     }
 }
 
-TEST(SheetLayout, ReusedRectanglesLieInsideTheirPicture)
-{
+TEST(SheetLayout, ReusedRectanglesLieInsideTheirPicture) {
     // The status bar pieces inside the wide button, the toolbar's area around its buttons, the
     // options' pointer pictures on the pointer strips.
     for (const SheetRect& r : kSheetRects) {
@@ -50,18 +48,19 @@ TEST(SheetLayout, ReusedRectanglesLieInsideTheirPicture)
         }
         bool inside = false;
         for (const SheetRect& p : Pictures(r.sheet, false)) {
-            inside = inside || (r.left >= p.left && r.right <= p.right && r.top >= p.top && r.bottom <= p.bottom);
+            inside = inside || (r.left >= p.left && r.right <= p.right && r.top >= p.top &&
+                                r.bottom <= p.bottom);
         }
         bool covers = false;
         for (const SheetRect& p : Pictures(r.sheet, false)) {
-            covers = covers || (p.left >= r.left && p.right <= r.right && p.top >= r.top && p.bottom <= r.bottom);
+            covers = covers || (p.left >= r.left && p.right <= r.right && p.top >= r.top &&
+                                p.bottom <= r.bottom);
         }
         EXPECT_TRUE(inside || covers) << r.sheet << ": " << r.role;
     }
 }
 
-TEST(SheetLayout, EverySheetHasTheSizeItsRectanglesNeed)
-{
+TEST(SheetLayout, EverySheetHasTheSizeItsRectanglesNeed) {
     std::map<std::string_view, std::pair<int, int>> need;
     for (const SheetSize& size : kSheetSizes) {
         for (const SheetRect& r : Pictures(size.sheet, true)) {
@@ -86,8 +85,7 @@ TEST(SheetLayout, EverySheetHasTheSizeItsRectanglesNeed)
 
 namespace {
 
-double OpaqueShare(const Pixels& p, const SheetRect& r)
-{
+double OpaqueShare(const Pixels& p, const SheetRect& r) {
     int opaque = 0;
     for (int y = r.top; y < r.bottom; ++y) {
         for (int x = r.left; x < r.right; ++x) {
@@ -99,8 +97,7 @@ double OpaqueShare(const Pixels& p, const SheetRect& r)
 
 } // namespace
 
-TEST(SheetLayout, EveryPictureAndSecondLookIsDrawn)
-{
+TEST(SheetLayout, EveryPictureAndSecondLookIsDrawn) {
     // An empty second look would make a button vanish under the pointer.
     std::map<std::string, Pixels> sheets;
     for (const SheetRect& r : kSheetRects) {
@@ -114,7 +111,8 @@ TEST(SheetLayout, EveryPictureAndSecondLookIsDrawn)
         ASSERT_TRUE(p.Loaded()) << r.sheet;
         EXPECT_GT(OpaqueShare(p, r), 0.05) << r.sheet << ": " << r.role;
         if (r.second) {
-            EXPECT_GT(OpaqueShare(p, SecondLook(r)), 0.05) << r.sheet << ": second look of " << r.role;
+            EXPECT_GT(OpaqueShare(p, SecondLook(r)), 0.05)
+                << r.sheet << ": second look of " << r.role;
         }
     }
 }

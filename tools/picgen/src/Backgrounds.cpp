@@ -11,8 +11,7 @@ namespace {
 
 using Shader = std::function<Rgba(int x, int y)>;
 
-void Fill(Canvas& canvas, const Shader& shade)
-{
+void Fill(Canvas& canvas, const Shader& shade) {
     cairo_surface_t* s = canvas.surface();
     cairo_surface_flush(s);
     uint8_t* data = cairo_image_surface_get_data(s);
@@ -21,20 +20,20 @@ void Fill(Canvas& canvas, const Shader& shade)
         auto* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
         for (int x = 0; x < canvas.Width(); ++x) {
             Rgba c = shade(x, y);
-            auto byte = [](double v) { return static_cast<uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
+            auto byte = [](double v) {
+                return static_cast<uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255));
+            };
             row[x] = 0xFF000000u | byte(c.r) << 16 | byte(c.g) << 8 | byte(c.b);
         }
     }
     cairo_surface_mark_dirty(s);
 }
 
-Rgba Scale(Rgba c, double k)
-{
+Rgba Scale(Rgba c, double k) {
     return {c.r * k, c.g * k, c.b * k, 1};
 }
 
-void Felt(Canvas& canvas, Rgba base, uint64_t seed)
-{
+void Felt(Canvas& canvas, Rgba base, uint64_t seed) {
     const int p = canvas.Width();
     auto mottle = MakeOctaves(p, 4, 3, seed);
     auto fibre = MakeOctaves(p, 64, 2, seed + 100);
@@ -51,8 +50,7 @@ void Felt(Canvas& canvas, Rgba base, uint64_t seed)
     });
 }
 
-void Wood(Canvas& canvas)
-{
+void Wood(Canvas& canvas) {
     const int p = canvas.Width();
     const int plank = p / 4;
     auto warp = MakeOctaves(p, 2, 3, 41);
@@ -92,8 +90,7 @@ void Wood(Canvas& canvas)
     });
 }
 
-void Slate(Canvas& canvas)
-{
+void Slate(Canvas& canvas) {
     const int p = canvas.Width();
     auto large = MakeOctaves(p, 3, 4, 61);
     auto vein = MakeOctaves(p, 6, 3, 67);
@@ -118,8 +115,7 @@ void Slate(Canvas& canvas)
     });
 }
 
-void Linen(Canvas& canvas)
-{
+void Linen(Canvas& canvas) {
     const int p = canvas.Width();
     auto slub = MakeOctaves(p, 16, 2, 83);
     auto slubY = MakeOctaves(p, 16, 2, 89);
@@ -135,8 +131,7 @@ void Linen(Canvas& canvas)
     });
 }
 
-void Casino(Canvas& canvas)
-{
+void Casino(Canvas& canvas) {
     Felt(canvas, Hex(0x23774A), 97);
     cairo_t* cr = canvas.cr();
     draw::RadialGradient(cr, 512, 384, 150, 700, Rgba{1, 1, 0.85, 0.10}, Rgba{0, 0, 0, 0.5});
@@ -158,8 +153,7 @@ void Casino(Canvas& canvas)
 
 } // namespace
 
-std::vector<BackgroundInfo> BackgroundList()
-{
+std::vector<BackgroundInfo> BackgroundList() {
     return {
         {"tisch\\filz_gruen.PNG", "Grüner_Filz", 256, 256, true},
         {"tisch\\filz_blau.PNG", "Blauer_Filz", 256, 256, true},
@@ -171,15 +165,28 @@ std::vector<BackgroundInfo> BackgroundList()
     };
 }
 
-void DrawBackground(Canvas& canvas, size_t index)
-{
+void DrawBackground(Canvas& canvas, size_t index) {
     switch (index) {
-    case 0: Felt(canvas, Hex(0x2A7A4B), 11); break;
-    case 1: Felt(canvas, Hex(0x27587F), 13); break;
-    case 2: Felt(canvas, Hex(0x7C2834), 17); break;
-    case 3: Wood(canvas); break;
-    case 4: Slate(canvas); break;
-    case 5: Linen(canvas); break;
-    default: Casino(canvas); break;
+    case 0:
+        Felt(canvas, Hex(0x2A7A4B), 11);
+        break;
+    case 1:
+        Felt(canvas, Hex(0x27587F), 13);
+        break;
+    case 2:
+        Felt(canvas, Hex(0x7C2834), 17);
+        break;
+    case 3:
+        Wood(canvas);
+        break;
+    case 4:
+        Slate(canvas);
+        break;
+    case 5:
+        Linen(canvas);
+        break;
+    default:
+        Casino(canvas);
+        break;
     }
 }

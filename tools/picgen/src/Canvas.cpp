@@ -7,43 +7,37 @@
 #include <filesystem>
 #include <vector>
 
-Rgba Hex(uint32_t rgb, double alpha)
-{
+Rgba Hex(uint32_t rgb, double alpha) {
     return {((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0, alpha};
 }
 
-Rgba Mix(Rgba a, Rgba b, double t)
-{
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
+Rgba Mix(Rgba a, Rgba b, double t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t,
+            a.a + (b.a - a.a) * t};
 }
 
-Rgba Lighter(Rgba c, double t)
-{
+Rgba Lighter(Rgba c, double t) {
     Rgba white{1, 1, 1, c.a};
     return Mix(c, white, t);
 }
 
-Rgba Darker(Rgba c, double t)
-{
+Rgba Darker(Rgba c, double t) {
     Rgba black{0, 0, 0, c.a};
     return Mix(c, black, t);
 }
 
 Canvas::Canvas(int w, int h)
     : width(w), height(h), target(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)),
-      context(cairo_create(target))
-{
+      context(cairo_create(target)) {
     cairo_set_antialias(context, CAIRO_ANTIALIAS_GOOD);
 }
 
-Canvas::~Canvas()
-{
+Canvas::~Canvas() {
     cairo_destroy(context);
     cairo_surface_destroy(target);
 }
 
-bool Canvas::SavePng(const std::string& path) const
-{
+bool Canvas::SavePng(const std::string& path) const {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     cairo_surface_flush(target);
@@ -52,13 +46,11 @@ bool Canvas::SavePng(const std::string& path) const
 
 namespace draw {
 
-void SetColor(cairo_t* cr, Rgba c)
-{
+void SetColor(cairo_t* cr, Rgba c) {
     cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
 }
 
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r)
-{
+void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
     r = std::min({r, w / 2, h / 2});
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
@@ -68,8 +60,7 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r)
     cairo_close_path(cr);
 }
 
-void VerticalGradient(cairo_t* cr, double y0, double y1, Rgba top, Rgba bottom)
-{
+void VerticalGradient(cairo_t* cr, double y0, double y1, Rgba top, Rgba bottom) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
     cairo_pattern_add_color_stop_rgba(p, 0, top.r, top.g, top.b, top.a);
     cairo_pattern_add_color_stop_rgba(p, 1, bottom.r, bottom.g, bottom.b, bottom.a);
@@ -77,8 +68,8 @@ void VerticalGradient(cairo_t* cr, double y0, double y1, Rgba top, Rgba bottom)
     cairo_pattern_destroy(p);
 }
 
-void RadialGradient(cairo_t* cr, double cx, double cy, double r0, double r1, Rgba inner, Rgba outer)
-{
+void RadialGradient(cairo_t* cr, double cx, double cy, double r0, double r1, Rgba inner,
+                    Rgba outer) {
     cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, r0, cx, cy, r1);
     cairo_pattern_add_color_stop_rgba(p, 0, inner.r, inner.g, inner.b, inner.a);
     cairo_pattern_add_color_stop_rgba(p, 1, outer.r, outer.g, outer.b, outer.a);
@@ -89,8 +80,7 @@ void RadialGradient(cairo_t* cr, double cx, double cy, double r0, double r1, Rgb
 namespace {
 
 // Three box blurs in a row come close to a gaussian; runs on the alpha bytes only.
-void BlurAlpha(std::vector<uint8_t>& a, int w, int h, int stride, int radius)
-{
+void BlurAlpha(std::vector<uint8_t>& a, int w, int h, int stride, int radius) {
     if (radius < 1) {
         return;
     }
@@ -130,8 +120,7 @@ void BlurAlpha(std::vector<uint8_t>& a, int w, int h, int stride, int radius)
 } // namespace
 
 void SoftShadow(cairo_t* cr, double blur, Rgba color, double dx, double dy,
-                const std::function<void(cairo_t*)>& shape)
-{
+                const std::function<void(cairo_t*)>& shape) {
     // The shape's box in device space, grown by the blur, bounds the mask.
     cairo_save(cr);
     cairo_new_path(cr);
@@ -187,16 +176,14 @@ void SoftShadow(cairo_t* cr, double blur, Rgba color, double dx, double dy,
 }
 
 void SoftShadowRect(cairo_t* cr, double x, double y, double w, double h, double r, double blur,
-                    Rgba color, double dx, double dy)
-{
+                    Rgba color, double dx, double dy) {
     SoftShadow(cr, blur, color, dx, dy, [=](cairo_t* c) { RoundedRect(c, x, y, w, h, r); });
 }
 
 namespace {
 
 PangoLayout* MakeLayout(cairo_t* cr, const std::string& utf8, double size, bool bold,
-                        const char* family = "DejaVu Sans")
-{
+                        const char* family = "DejaVu Sans") {
     PangoLayout* layout = pango_cairo_create_layout(cr);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
@@ -217,9 +204,8 @@ PangoLayout* MakeLayout(cairo_t* cr, const std::string& utf8, double size, bool 
 
 } // namespace
 
-void Text(cairo_t* cr, const std::string& utf8, double size, double x, double y, Rgba color, Align align,
-          bool bold)
-{
+void Text(cairo_t* cr, const std::string& utf8, double size, double x, double y, Rgba color,
+          Align align, bool bold) {
     PangoLayout* layout = MakeLayout(cr, utf8, size, bold);
     PangoRectangle logical;
     pango_layout_get_extents(layout, nullptr, &logical);
@@ -235,9 +221,8 @@ void Text(cairo_t* cr, const std::string& utf8, double size, double x, double y,
     g_object_unref(layout);
 }
 
-void TextCentered(cairo_t* cr, const std::string& utf8, double size, double cx, double cy, Rgba color,
-                  bool bold, const char* family)
-{
+void TextCentered(cairo_t* cr, const std::string& utf8, double size, double cx, double cy,
+                  Rgba color, bool bold, const char* family) {
     PangoLayout* layout = MakeLayout(cr, utf8, size, bold, family);
     PangoRectangle ink;
     pango_layout_get_extents(layout, &ink, nullptr);
@@ -251,8 +236,7 @@ void TextCentered(cairo_t* cr, const std::string& utf8, double size, double cx, 
     g_object_unref(layout);
 }
 
-double TextWidth(cairo_t* cr, const std::string& utf8, double size, bool bold)
-{
+double TextWidth(cairo_t* cr, const std::string& utf8, double size, bool bold) {
     PangoLayout* layout = MakeLayout(cr, utf8, size, bold);
     PangoRectangle logical;
     pango_layout_get_extents(layout, nullptr, &logical);
@@ -260,8 +244,7 @@ double TextWidth(cairo_t* cr, const std::string& utf8, double size, bool bold)
     return logical.width / static_cast<double>(PANGO_SCALE);
 }
 
-InkBox TextInk(cairo_t* cr, const std::string& utf8, double size, bool bold, const char* family)
-{
+InkBox TextInk(cairo_t* cr, const std::string& utf8, double size, bool bold, const char* family) {
     PangoLayout* layout = MakeLayout(cr, utf8, size, bold, family);
     PangoRectangle ink;
     pango_layout_get_extents(layout, &ink, nullptr);
@@ -271,17 +254,15 @@ InkBox TextInk(cairo_t* cr, const std::string& utf8, double size, bool bold, con
 }
 
 void ShowText(cairo_t* cr, const std::string& utf8, double size, double x, double y, bool bold,
-              const char* family)
-{
+              const char* family) {
     PangoLayout* layout = MakeLayout(cr, utf8, size, bold, family);
     cairo_move_to(cr, x, y);
     pango_cairo_show_layout(cr, layout);
     g_object_unref(layout);
 }
 
-void TextInBox(cairo_t* cr, const std::string& utf8, double x, double y, double w, double h, Rgba color,
-               Align align, const char* family)
-{
+void TextInBox(cairo_t* cr, const std::string& utf8, double x, double y, double w, double h,
+               Rgba color, Align align, const char* family) {
     const double size = 100;
     InkBox ink = TextInk(cr, utf8, size, true, family);
     if (ink.h <= 0 || ink.w <= 0) {
@@ -304,9 +285,8 @@ void TextInBox(cairo_t* cr, const std::string& utf8, double x, double y, double 
     cairo_restore(cr);
 }
 
-void Blit(cairo_t* dst, cairo_surface_t* src, double sx, double sy, double sw, double sh, double x, double y,
-          double w, double h)
-{
+void Blit(cairo_t* dst, cairo_surface_t* src, double sx, double sy, double sw, double sh, double x,
+          double y, double w, double h) {
     cairo_save(dst);
     cairo_rectangle(dst, x, y, w, h);
     cairo_clip(dst);

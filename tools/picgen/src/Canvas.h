@@ -45,7 +45,8 @@ namespace draw {
 void SetColor(cairo_t* cr, Rgba c);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 void VerticalGradient(cairo_t* cr, double y0, double y1, Rgba top, Rgba bottom);
-void RadialGradient(cairo_t* cr, double cx, double cy, double r0, double r1, Rgba inner, Rgba outer);
+void RadialGradient(cairo_t* cr, double cx, double cy, double r0, double r1, Rgba inner,
+                    Rgba outer);
 
 // A blurred copy of whatever `shape` fills (with any colour), laid down in `color`
 // at the offset (dx, dy). `blur` is the blur radius in pixels.
@@ -59,8 +60,8 @@ void SoftShadowRect(cairo_t* cr, double x, double y, double w, double h, double 
 void Text(cairo_t* cr, const std::string& utf8, double size, double x, double y, Rgba color,
           Align align = Align::Left, bool bold = true);
 // Text centred in both directions on (cx, cy), using its ink extents.
-void TextCentered(cairo_t* cr, const std::string& utf8, double size, double cx, double cy, Rgba color,
-                  bool bold = true, const char* family = "DejaVu Sans");
+void TextCentered(cairo_t* cr, const std::string& utf8, double size, double cx, double cy,
+                  Rgba color, bool bold = true, const char* family = "DejaVu Sans");
 double TextWidth(cairo_t* cr, const std::string& utf8, double size, bool bold = true);
 
 // Ink box of a text relative to its layout origin, and showing the layout at an origin
@@ -70,12 +71,12 @@ struct InkBox {
 };
 InkBox TextInk(cairo_t* cr, const std::string& utf8, double size, bool bold = true,
                const char* family = "DejaVu Sans");
-void ShowText(cairo_t* cr, const std::string& utf8, double size, double x, double y, bool bold = true,
-              const char* family = "DejaVu Sans");
+void ShowText(cairo_t* cr, const std::string& utf8, double size, double x, double y,
+              bool bold = true, const char* family = "DejaVu Sans");
 // Fits the ink of the text into the box: height h (uniform scale), squeezed horizontally
 // when wider than w; aligned left, centred or right in the box.
-void TextInBox(cairo_t* cr, const std::string& utf8, double x, double y, double w, double h, Rgba color,
-               Align align = Align::Left, const char* family = "DejaVu Sans");
+void TextInBox(cairo_t* cr, const std::string& utf8, double x, double y, double w, double h,
+               Rgba color, Align align = Align::Left, const char* family = "DejaVu Sans");
 
 // Copies a rectangle of `src` scaled into `dst` at (x, y) with size (w, h).
 void Blit(cairo_t* dst, cairo_surface_t* src, double sx, double sy, double sw, double sh, double x,

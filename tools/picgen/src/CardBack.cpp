@@ -18,8 +18,7 @@ const BackLook kLooks[4] = {
     {Hex(0x262A3A), Hex(0x4A5070), Hex(0xE2B74E)},
 };
 
-void Lattice(cairo_t* cr, Rgba line, double step, double width)
-{
+void Lattice(cairo_t* cr, Rgba line, double step, double width) {
     draw::SetColor(cr, line);
     cairo_set_line_width(cr, width);
     for (double d = -H; d < W + H; d += step) {
@@ -31,8 +30,7 @@ void Lattice(cairo_t* cr, Rgba line, double step, double width)
     cairo_stroke(cr);
 }
 
-void Diamonds(cairo_t* cr, Rgba fill, double step)
-{
+void Diamonds(cairo_t* cr, Rgba fill, double step) {
     draw::SetColor(cr, fill);
     for (double y = 0; y < H + step; y += step) {
         for (double x = 0; x < W + step; x += step) {
@@ -49,8 +47,7 @@ void Diamonds(cairo_t* cr, Rgba fill, double step)
 }
 
 // The house of cards: three leaning cards and a flat one on top.
-void Emblem(cairo_t* cr, double cx, double cy, double size, Rgba fill, Rgba line)
-{
+void Emblem(cairo_t* cr, double cx, double cy, double size, Rgba fill, Rgba line) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     double s = size / 100;
@@ -86,8 +83,7 @@ void Emblem(cairo_t* cr, double cx, double cy, double size, Rgba fill, Rgba line
 
 } // namespace
 
-void DrawCardBack(cairo_t* cr, const CardStyle& style, int backStyle)
-{
+void DrawCardBack(cairo_t* cr, const CardStyle& style, int backStyle) {
     const BackLook& look = kLooks[backStyle & 3];
     CardOutline(cr);
     draw::SetColor(cr, style.face);

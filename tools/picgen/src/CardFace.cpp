@@ -12,28 +12,36 @@ constexpr double H = kCardCellHeight;
 constexpr double kRadius = 14;
 
 // Pip centres of the number cards in a unit box: u across (0 left … 1 right), v down.
-std::vector<std::pair<double, double>> PipLayout(int count)
-{
+std::vector<std::pair<double, double>> PipLayout(int count) {
     const double l = 0, m = 0.5, r = 1;
     switch (count) {
-    case 2: return {{m, 0}, {m, 1}};
-    case 3: return {{m, 0}, {m, 0.5}, {m, 1}};
-    case 4: return {{l, 0}, {r, 0}, {l, 1}, {r, 1}};
-    case 5: return {{l, 0}, {r, 0}, {m, 0.5}, {l, 1}, {r, 1}};
-    case 6: return {{l, 0}, {r, 0}, {l, 0.5}, {r, 0.5}, {l, 1}, {r, 1}};
-    case 7: return {{l, 0}, {r, 0}, {m, 0.25}, {l, 0.5}, {r, 0.5}, {l, 1}, {r, 1}};
-    case 8: return {{l, 0}, {r, 0}, {m, 0.25}, {l, 0.5}, {r, 0.5}, {m, 0.75}, {l, 1}, {r, 1}};
+    case 2:
+        return {{m, 0}, {m, 1}};
+    case 3:
+        return {{m, 0}, {m, 0.5}, {m, 1}};
+    case 4:
+        return {{l, 0}, {r, 0}, {l, 1}, {r, 1}};
+    case 5:
+        return {{l, 0}, {r, 0}, {m, 0.5}, {l, 1}, {r, 1}};
+    case 6:
+        return {{l, 0}, {r, 0}, {l, 0.5}, {r, 0.5}, {l, 1}, {r, 1}};
+    case 7:
+        return {{l, 0}, {r, 0}, {m, 0.25}, {l, 0.5}, {r, 0.5}, {l, 1}, {r, 1}};
+    case 8:
+        return {{l, 0}, {r, 0}, {m, 0.25}, {l, 0.5}, {r, 0.5}, {m, 0.75}, {l, 1}, {r, 1}};
     case 9:
-        return {{l, 0}, {r, 0}, {l, 1.0 / 3}, {r, 1.0 / 3}, {m, 0.5}, {l, 2.0 / 3}, {r, 2.0 / 3}, {l, 1}, {r, 1}};
+        return {{l, 0},       {r, 0},       {l, 1.0 / 3}, {r, 1.0 / 3}, {m, 0.5},
+                {l, 2.0 / 3}, {r, 2.0 / 3}, {l, 1},       {r, 1}};
     case 10:
         return {{l, 0},       {r, 0},       {m, 1.0 / 6}, {l, 1.0 / 3}, {r, 1.0 / 3},
                 {l, 2.0 / 3}, {r, 2.0 / 3}, {m, 5.0 / 6}, {l, 1},       {r, 1}};
-    default: return {};
+    default:
+        return {};
     }
 }
 
-void Index(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double capHeight, double suitHeight)
-{
+void Index(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double capHeight,
+           double suitHeight) {
     Rgba color = style.suitColors[static_cast<int>(suit)];
     double maxWidth = capHeight * 1.15;
     DrawRankText(cr, style.rankText[rank], 11, 10, capHeight, maxWidth, color);
@@ -43,14 +51,12 @@ void Index(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double
 
 } // namespace
 
-void CardOutline(cairo_t* cr)
-{
+void CardOutline(cairo_t* cr) {
     draw::RoundedRect(cr, 1, 1, W - 2, H - 2, kRadius);
 }
 
-void DrawRankText(cairo_t* cr, const std::string& text, double x, double y, double capHeight, double maxWidth,
-                  Rgba color)
-{
+void DrawRankText(cairo_t* cr, const std::string& text, double x, double y, double capHeight,
+                  double maxWidth, Rgba color) {
     // Characters are set one by one by their ink, so that "10" stays tight.
     const double size = 100;
     draw::InkBox cap = draw::TextInk(cr, "H", size);
@@ -76,8 +82,7 @@ void DrawRankText(cairo_t* cr, const std::string& text, double x, double y, doub
     cairo_restore(cr);
 }
 
-void DrawCardFace(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank)
-{
+void DrawCardFace(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank) {
     Rgba color = style.suitColors[static_cast<int>(suit)];
     // Paper with a faint warm gradient and a thin edge.
     CardOutline(cr);

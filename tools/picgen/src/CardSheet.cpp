@@ -8,8 +8,7 @@ constexpr double W = kCardCellWidth;
 constexpr double H = kCardCellHeight;
 const Rgba kWhite{1, 1, 1, 1};
 
-void InCell(Canvas& canvas, int column, int row, const std::function<void(cairo_t*)>& paint)
-{
+void InCell(Canvas& canvas, int column, int row, const std::function<void(cairo_t*)>& paint) {
     cairo_t* cr = canvas.cr();
     cairo_save(cr);
     cairo_translate(cr, column * W, row * H);
@@ -20,8 +19,7 @@ void InCell(Canvas& canvas, int column, int row, const std::function<void(cairo_
 }
 
 // The empty place: a dark translucent well with a light rim.
-void EmptyFrame(cairo_t* cr)
-{
+void EmptyFrame(cairo_t* cr) {
     draw::RoundedRect(cr, 3, 3, W - 6, H - 6, 14);
     draw::SetColor(cr, Rgba{0, 0, 0, 0.18});
     cairo_fill_preserve(cr);
@@ -37,8 +35,7 @@ void EmptyFrame(cairo_t* cr)
 }
 
 // The marker and drop highlight: a warm light wash with a bright rim.
-void Marker(cairo_t* cr)
-{
+void Marker(cairo_t* cr) {
     draw::RoundedRect(cr, 1, 1, W - 2, H - 2, 14);
     draw::SetColor(cr, Rgba{1.0, 0.93, 0.55, 0.55});
     cairo_fill_preserve(cr);
@@ -48,8 +45,7 @@ void Marker(cairo_t* cr)
 }
 
 // Rank symbols of the empty place sit in two corners, clear of the suit symbol in the middle.
-void RankSymbol(cairo_t* cr, const std::string& text)
-{
+void RankSymbol(cairo_t* cr, const std::string& text) {
     for (int corner = 0; corner < 2; ++corner) {
         cairo_save(cr);
         if (corner == 1) {
@@ -61,8 +57,7 @@ void RankSymbol(cairo_t* cr, const std::string& text)
     }
 }
 
-void AllRanksSymbol(cairo_t* cr)
-{
+void AllRanksSymbol(cairo_t* cr) {
     for (int corner = 0; corner < 2; ++corner) {
         cairo_save(cr);
         if (corner == 1) {
@@ -74,8 +69,7 @@ void AllRanksSymbol(cairo_t* cr)
     }
 }
 
-void AllSuitsSymbol(cairo_t* cr)
-{
+void AllSuitsSymbol(cairo_t* cr) {
     const double d = 26;
     PaintSuit(cr, SuitShape::Pik, W / 2 - d, H / 2 - d, 40, kWhite);
     PaintSuit(cr, SuitShape::Herz, W / 2 + d, H / 2 - d, 40, kWhite);
@@ -85,12 +79,12 @@ void AllSuitsSymbol(cairo_t* cr)
 
 } // namespace
 
-void DrawCardSheet(Canvas& canvas, const CardStyle& style)
-{
+void DrawCardSheet(Canvas& canvas, const CardStyle& style) {
     for (int suit = 0; suit < 4; ++suit) {
         for (int rank = 0; rank < 13; ++rank) {
-            InCell(canvas, suit, 12 - rank,
-                   [&](cairo_t* cr) { DrawCardFace(cr, style, static_cast<SuitShape>(suit), rank); });
+            InCell(canvas, suit, 12 - rank, [&](cairo_t* cr) {
+                DrawCardFace(cr, style, static_cast<SuitShape>(suit), rank);
+            });
         }
         InCell(canvas, suit, 13, [&](cairo_t* cr) { DrawCardBack(cr, style, suit); });
     }
@@ -100,9 +94,11 @@ void DrawCardSheet(Canvas& canvas, const CardStyle& style)
         InCell(canvas, 4, 12 - rank, [&](cairo_t* cr) { RankSymbol(cr, style.rankText[rank]); });
     }
     // SuitShape symbols of the empty place in the rows the marker uses: PIK, KREUZ, HERZ, KARO.
-    const SuitShape symbolRows[4] = {SuitShape::Pik, SuitShape::Kreuz, SuitShape::Herz, SuitShape::Karo};
+    const SuitShape symbolRows[4] = {SuitShape::Pik, SuitShape::Kreuz, SuitShape::Herz,
+                                     SuitShape::Karo};
     for (int row = 0; row < 4; ++row) {
-        InCell(canvas, 5, row, [&](cairo_t* cr) { PaintSuit(cr, symbolRows[row], W / 2, H / 2, 84, kWhite); });
+        InCell(canvas, 5, row,
+               [&](cairo_t* cr) { PaintSuit(cr, symbolRows[row], W / 2, H / 2, 84, kWhite); });
     }
     InCell(canvas, 5, 4, AllRanksSymbol);
     InCell(canvas, 5, 5, AllSuitsSymbol);

@@ -1,9 +1,10 @@
 #include "CardStyle.h"
 
-std::vector<CardStyle> CardStyles()
-{
-    const std::array<std::string, 13> german = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "B", "D", "K"};
-    const std::array<std::string, 13> english = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+std::vector<CardStyle> CardStyles() {
+    const std::array<std::string, 13> german = {"A", "2", "3",  "4", "5", "6", "7",
+                                                "8", "9", "10", "B", "D", "K"};
+    const std::array<std::string, 13> english = {"A", "2", "3",  "4", "5", "6", "7",
+                                                 "8", "9", "10", "J", "Q", "K"};
     std::vector<CardStyle> styles;
     CardStyle classic;
     classic.member = "karten\\klassisch.PNG";

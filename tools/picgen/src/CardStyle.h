@@ -29,11 +29,11 @@ std::vector<CardStyle> CardStyles();
 void DrawCardFace(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank);
 void DrawCardBack(cairo_t* cr, const CardStyle& style, int backStyle);
 // Court picture inside the frame (x, y, w, h), for BUBE 10, DAME 11, KÖNIG 12.
-void DrawCourtFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double x, double y, double w,
-                     double h);
+void DrawCourtFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double x,
+                     double y, double w, double h);
 
 // The rounded outline of a card in a cell at the origin.
 void CardOutline(cairo_t* cr);
 // The corner rank text, `capHeight` tall, left edge at x, top at y, at most maxWidth wide.
-void DrawRankText(cairo_t* cr, const std::string& text, double x, double y, double capHeight, double maxWidth,
-                  Rgba color);
+void DrawRankText(cairo_t* cr, const std::string& text, double x, double y, double capHeight,
+                  double maxWidth, Rgba color);

@@ -10,15 +10,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsPng(const fs::path& p)
-{
+bool IsPng(const fs::path& p) {
     std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     return ext == ".png";
 }
 
-void Checker(cairo_t* cr, double x, double y, double w, double h)
-{
+void Checker(cairo_t* cr, double x, double y, double w, double h) {
     cairo_save(cr);
     cairo_rectangle(cr, x, y, w, h);
     cairo_clip(cr);
@@ -35,12 +34,11 @@ void Checker(cairo_t* cr, double x, double y, double w, double h)
 
 } // namespace
 
-bool DrawContactSheet(const std::string& stageDir, const std::string& outFile)
-{
+bool DrawContactSheet(const std::string& stageDir, const std::string& outFile) {
     std::vector<fs::path> files;
     std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(stageDir, ec); it != fs::recursive_directory_iterator();
-         it.increment(ec)) {
+    for (auto it = fs::recursive_directory_iterator(stageDir, ec);
+         it != fs::recursive_directory_iterator(); it.increment(ec)) {
         if (it->is_regular_file() && IsPng(it->path())) {
             files.push_back(it->path());
         }
@@ -61,8 +59,9 @@ bool DrawContactSheet(const std::string& stageDir, const std::string& outFile)
     cairo_t* cr = sheet.cr();
     cairo_set_source_rgb(cr, 0.16, 0.17, 0.19);
     cairo_paint(cr);
-    draw::Text(cr, "Kartenhaus \u2014 generated pictures (" + std::to_string(files.size()) + " files)", 24, gap, 12,
-               Hex(0xF0E6CF));
+    draw::Text(cr,
+               "Kartenhaus \u2014 generated pictures (" + std::to_string(files.size()) + " files)",
+               24, gap, 12, Hex(0xF0E6CF));
     for (size_t i = 0; i < shown.size(); ++i) {
         int col = static_cast<int>(i) % columns, row = static_cast<int>(i) / columns;
         double x = gap + col * (box + gap), y = 50 + gap + row * (box + label + gap);
@@ -80,8 +79,8 @@ bool DrawContactSheet(const std::string& stageDir, const std::string& outFile)
         cairo_surface_destroy(img);
         std::string rel = fs::relative(shown[i], stageDir, ec).string();
         draw::Text(cr, rel, 10, x + box / 2.0, y + box + 3, Hex(0xE0E0E0), Align::Center, false);
-        draw::Text(cr, std::to_string(w) + " \u00d7 " + std::to_string(h), 10, x + box / 2.0, y + box + 17,
-                   Hex(0xA0A4AA), Align::Center, false);
+        draw::Text(cr, std::to_string(w) + " \u00d7 " + std::to_string(h), 10, x + box / 2.0,
+                   y + box + 17, Hex(0xA0A4AA), Align::Center, false);
     }
     return sheet.SavePng(outFile);
 }

@@ -14,8 +14,7 @@ struct CourtColors {
     Rgba robe, second, hair;
 };
 
-CourtColors ColorsFor(const CardStyle& style, SuitShape suit, int rank)
-{
+CourtColors ColorsFor(const CardStyle& style, SuitShape suit, int rank) {
     Rgba suitColor = style.suitColors[static_cast<int>(suit)];
     bool red = IsRed(suit);
     CourtColors c;
@@ -31,16 +30,14 @@ CourtColors ColorsFor(const CardStyle& style, SuitShape suit, int rank)
     return c;
 }
 
-void Dot(cairo_t* cr, double x, double y, double r, Rgba color)
-{
+void Dot(cairo_t* cr, double x, double y, double r, Rgba color) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     draw::SetColor(cr, color);
     cairo_fill(cr);
 }
 
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry)
-{
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, rx, ry);
@@ -50,8 +47,8 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry)
 }
 
 // One half of the double-headed figure: the half box is w × hh, the figure stands on y = hh.
-void HalfFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double w, double hh)
-{
+void HalfFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double w,
+                double hh) {
     CourtColors col = ColorsFor(style, suit, rank);
     Rgba suitColor = style.suitColors[static_cast<int>(suit)];
     double cx = w / 2;
@@ -76,7 +73,8 @@ void HalfFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, d
         cairo_stroke(cr);
         for (int i = 0; i < 5; ++i) {
             double a = i * 2 * M_PI / 5 - M_PI / 2;
-            Dot(cr, cx - 34 + 5 * std::cos(a), hh - 47 + 5 * std::sin(a), 4, Lighter(suitColor, 0.15));
+            Dot(cr, cx - 34 + 5 * std::cos(a), hh - 47 + 5 * std::sin(a), 4,
+                Lighter(suitColor, 0.15));
         }
         Dot(cr, cx - 34, hh - 47, 2.6, kGold);
     } else {
@@ -232,9 +230,8 @@ void HalfFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, d
 
 } // namespace
 
-void DrawCourtFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double x, double y, double w,
-                     double h)
-{
+void DrawCourtFigure(cairo_t* cr, const CardStyle& style, SuitShape suit, int rank, double x,
+                     double y, double w, double h) {
     Rgba suitColor = style.suitColors[static_cast<int>(suit)];
     cairo_save(cr);
     draw::RoundedRect(cr, x, y, w, h, 6);

@@ -9,8 +9,7 @@
 namespace {
 
 // The character drawn for a glyph code, as UTF-8.
-std::string GlyphText(int code)
-{
+std::string GlyphText(int code) {
     static const char* umlauts[6] = {"\u00dc", "\u00c4", "\u00d6", "\u00fc", "\u00e4", "\u00f6"};
     if (code < 6) {
         return umlauts[code];
@@ -20,8 +19,7 @@ std::string GlyphText(int code)
 
 } // namespace
 
-void DrawFontSheet(Canvas& canvas)
-{
+void DrawFontSheet(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     const auto widths = FontGlyphWidths();
     // One font size for every glyph: the size at which the letters' ink widths match the

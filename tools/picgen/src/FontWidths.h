@@ -5,8 +5,7 @@
 inline constexpr int kFontCell = 50;
 inline constexpr int kFontDrawnHeight = 46;
 
-inline constexpr std::array<int, 128> FontGlyphWidths()
-{
+inline constexpr std::array<int, 128> FontGlyphWidths() {
     std::array<int, 128> w{};
     const int umlauts[6] = {24, 28, 31, 25, 23, 26};
     const int from32[96] = {

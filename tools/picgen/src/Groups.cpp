@@ -6,8 +6,7 @@
 #include "GuiSheets.h"
 #include "ThemeSheets.h"
 
-bool DrawCardSets(const Stage& stage)
-{
+bool DrawCardSets(const Stage& stage) {
     bool ok = true;
     for (const CardStyle& style : CardStyles()) {
         Canvas canvas(kCardSheetColumns * kCardCellWidth, kCardSheetRows * kCardCellHeight);
@@ -17,25 +16,27 @@ bool DrawCardSets(const Stage& stage)
     return ok;
 }
 
-bool DrawFont(const Stage& stage)
-{
+bool DrawFont(const Stage& stage) {
     Canvas canvas(800, 400);
     DrawFontSheet(canvas);
     return stage.Save(canvas, "base", "font.PNG");
 }
 
-bool DrawGuiSheets(const Stage& stage)
-{
+bool DrawGuiSheets(const Stage& stage) {
     struct Sheet {
         const char* member;
         int width, height;
         void (*paint)(Canvas&);
     };
     const Sheet sheets[] = {
-        {"menu.PNG", 1300, 1100, DrawMenuSheet},        {"misc.PNG", 800, 550, DrawMiscSheet},
-        {"options.PNG", 800, 600, DrawOptionsSheet},    {"help.PNG", 700, 525, DrawHelpSheet},
-        {"statistiken.PNG", 640, 480, DrawStatsSheet},  {"spieltyp.PNG", 450, 600, DrawListSheet},
-        {"MainMenu_HG.PNG", 1024, 768, DrawMenuBackground}, {"splash.PNG", 1024, 1124, DrawSplashSheet},
+        {"menu.PNG", 1300, 1100, DrawMenuSheet},
+        {"misc.PNG", 800, 550, DrawMiscSheet},
+        {"options.PNG", 800, 600, DrawOptionsSheet},
+        {"help.PNG", 700, 525, DrawHelpSheet},
+        {"statistiken.PNG", 640, 480, DrawStatsSheet},
+        {"spieltyp.PNG", 450, 600, DrawListSheet},
+        {"MainMenu_HG.PNG", 1024, 768, DrawMenuBackground},
+        {"splash.PNG", 1024, 1124, DrawSplashSheet},
     };
     bool ok = true;
     for (const Sheet& sheet : sheets) {
@@ -46,8 +47,7 @@ bool DrawGuiSheets(const Stage& stage)
     return ok;
 }
 
-bool DrawBackgrounds(const Stage& stage)
-{
+bool DrawBackgrounds(const Stage& stage) {
     bool ok = true;
     auto list = BackgroundList();
     for (size_t i = 0; i < list.size(); ++i) {
@@ -58,8 +58,7 @@ bool DrawBackgrounds(const Stage& stage)
     return ok;
 }
 
-bool DrawThemeSheets(const Stage& stage)
-{
+bool DrawThemeSheets(const Stage& stage) {
     bool ok = true;
     for (const FrameSheet& sheet : ThemeSheetList()) {
         Canvas canvas(sheet.width, sheet.height);
@@ -69,8 +68,7 @@ bool DrawThemeSheets(const Stage& stage)
     return ok;
 }
 
-bool RunGroup(const Stage& stage, const std::string& group)
-{
+bool RunGroup(const Stage& stage, const std::string& group) {
     if (group == "cards") {
         return DrawCardSets(stage);
     }

@@ -5,8 +5,8 @@
 
 namespace gui {
 
-void InRect(cairo_t* cr, double x, double y, double w, double h, const std::function<void(cairo_t*)>& paint)
-{
+void InRect(cairo_t* cr, double x, double y, double w, double h,
+            const std::function<void(cairo_t*)>& paint) {
     cairo_save(cr);
     cairo_translate(cr, x, y);
     cairo_rectangle(cr, 0, 0, w, h);
@@ -16,8 +16,7 @@ void InRect(cairo_t* cr, double x, double y, double w, double h, const std::func
     cairo_restore(cr);
 }
 
-void Panel(cairo_t* cr, double w, double h, double bandY, double bandH)
-{
+void Panel(cairo_t* cr, double w, double h, double bandY, double bandH) {
     const double m = 12, r = 22;
     draw::SoftShadowRect(cr, m, m, w - 2 * m, h - 2 * m, r, 10, Rgba{0, 0, 0, 0.45}, 0, 4);
     draw::RoundedRect(cr, m, m, w - 2 * m, h - 2 * m, r);
@@ -41,8 +40,7 @@ void Panel(cairo_t* cr, double w, double h, double bandY, double bandH)
     }
 }
 
-void Well(cairo_t* cr, double x, double y, double w, double h, double r)
-{
+void Well(cairo_t* cr, double x, double y, double w, double h, double r) {
     draw::RoundedRect(cr, x, y, w, h, r);
     draw::SetColor(cr, Rgba{0.55, 0.45, 0.25, 0.10});
     cairo_fill_preserve(cr);
@@ -51,8 +49,7 @@ void Well(cairo_t* cr, double x, double y, double w, double h, double r)
     cairo_stroke(cr);
 }
 
-void Button(cairo_t* cr, double w, double h, bool hover, double radius)
-{
+void Button(cairo_t* cr, double w, double h, bool hover, double radius) {
     const double m = 3;
     double r = radius < 0 ? (h - 2 * m) / 2 : radius;
     draw::SoftShadowRect(cr, m, m, w - 2 * m, h - 2 * m - 1, r, 3, Rgba{0, 0, 0, 0.35}, 0, 1.5);
@@ -72,8 +69,7 @@ void Button(cairo_t* cr, double w, double h, bool hover, double radius)
     cairo_fill(cr);
 }
 
-void RoundButton(cairo_t* cr, double w, double h, bool hover)
-{
+void RoundButton(cairo_t* cr, double w, double h, bool hover) {
     double d = std::min(w, h) - 6;
     double cx = w / 2, cy = h / 2 - 0.5;
     draw::SoftShadow(cr, 3, Rgba{0, 0, 0, 0.35}, 0, 1.5, [&](cairo_t* c) {
@@ -93,8 +89,7 @@ void RoundButton(cairo_t* cr, double w, double h, bool hover)
     cairo_stroke(cr);
 }
 
-void IconArrow(cairo_t* cr, double cx, double cy, double size, bool up, Rgba color)
-{
+void IconArrow(cairo_t* cr, double cx, double cy, double size, bool up, Rgba color) {
     double s = size / 2;
     double dir = up ? -1 : 1;
     cairo_move_to(cr, cx, cy + dir * s * 0.75);
@@ -108,8 +103,7 @@ void IconArrow(cairo_t* cr, double cx, double cy, double size, bool up, Rgba col
     cairo_stroke(cr);
 }
 
-void IconReturn(cairo_t* cr, double cx, double cy, double size, Rgba color)
-{
+void IconReturn(cairo_t* cr, double cx, double cy, double size, Rgba color) {
     // A bold arrow pointing back (left).
     double s = size / 2;
     draw::SetColor(cr, color);
@@ -127,8 +121,7 @@ void IconReturn(cairo_t* cr, double cx, double cy, double size, Rgba color)
     cairo_stroke(cr);
 }
 
-void IconCheck(cairo_t* cr, double cx, double cy, double size, Rgba color)
-{
+void IconCheck(cairo_t* cr, double cx, double cy, double size, Rgba color) {
     double s = size / 2;
     draw::SetColor(cr, color);
     cairo_set_line_width(cr, size * 0.17);
@@ -140,8 +133,7 @@ void IconCheck(cairo_t* cr, double cx, double cy, double size, Rgba color)
     cairo_stroke(cr);
 }
 
-void Ornament(cairo_t* cr, double cx, double cy, double width, Rgba color)
-{
+void Ornament(cairo_t* cr, double cx, double cy, double width, Rgba color) {
     draw::SetColor(cr, color);
     cairo_set_line_width(cr, 1.5);
     cairo_move_to(cr, cx - width / 2, cy);

@@ -17,7 +17,8 @@ inline const Rgba kFeltDark = Hex(0x0F3F27);
 inline const Rgba kRed = Hex(0xB8322F);
 
 // Runs `paint` translated to (x, y) and clipped to w × h.
-void InRect(cairo_t* cr, double x, double y, double w, double h, const std::function<void(cairo_t*)>& paint);
+void InRect(cairo_t* cr, double x, double y, double w, double h,
+            const std::function<void(cairo_t*)>& paint);
 
 // A paper panel filling w × h with room for its shadow; `band` adds a title band at bandY.
 void Panel(cairo_t* cr, double w, double h, double bandY = -1, double bandH = 0);

@@ -11,14 +11,12 @@ namespace {
 
 // Draws a picture and its second look directly below it.
 void WithSecond(cairo_t* cr, double x, double y, double w, double h,
-                const std::function<void(cairo_t*, bool)>& paint)
-{
+                const std::function<void(cairo_t*, bool)>& paint) {
     InRect(cr, x, y, w, h, [&](cairo_t* c) { paint(c, false); });
     InRect(cr, x, y + h, w, h, [&](cairo_t* c) { paint(c, true); });
 }
 
-void ToolbarPiece(cairo_t* cr, double w, double h, bool hover, bool roundLeft, bool roundRight)
-{
+void ToolbarPiece(cairo_t* cr, double w, double h, bool hover, bool roundLeft, bool roundRight) {
     const double r = 12, top = 2, bottom = h - 4;
     double l = roundLeft ? 3 : 0, rr = roundRight ? w - 3 : w;
     cairo_new_path(cr);
@@ -50,13 +48,13 @@ void ToolbarPiece(cairo_t* cr, double w, double h, bool hover, bool roundLeft, b
     cairo_set_line_width(cr, 1.4);
     cairo_stroke(cr);
     // A soft shade under the bar.
-    cairo_rectangle(cr, roundLeft ? l + r : 0, bottom + 0.8, (roundRight ? rr - r : w) - (roundLeft ? l + r : 0), 2.2);
+    cairo_rectangle(cr, roundLeft ? l + r : 0, bottom + 0.8,
+                    (roundRight ? rr - r : w) - (roundLeft ? l + r : 0), 2.2);
     draw::SetColor(cr, Rgba{0, 0, 0, 0.18});
     cairo_fill(cr);
 }
 
-void Triangle(cairo_t* cr, double tipX, double cy, double size, int dir)
-{
+void Triangle(cairo_t* cr, double tipX, double cy, double size, int dir) {
     cairo_move_to(cr, tipX, cy);
     cairo_line_to(cr, tipX - dir * size, cy - size * 0.8);
     cairo_line_to(cr, tipX - dir * size, cy + size * 0.8);
@@ -64,8 +62,7 @@ void Triangle(cairo_t* cr, double tipX, double cy, double size, int dir)
     cairo_fill(cr);
 }
 
-void CurvedArrow(cairo_t* cr, double cx, double cy, double s, int dir)
-{
+void CurvedArrow(cairo_t* cr, double cx, double cy, double s, int dir) {
     cairo_set_line_width(cr, 3.2);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_new_path(cr);
@@ -83,8 +80,7 @@ void CurvedArrow(cairo_t* cr, double cx, double cy, double s, int dir)
     cairo_fill(cr);
 }
 
-void ToolbarIcon(cairo_t* cr, int which, double w, double h)
-{
+void ToolbarIcon(cairo_t* cr, int which, double w, double h) {
     double cx = w / 2, cy = h / 2 - 1;
     draw::SetColor(cr, kInk);
     switch (which) {
@@ -160,8 +156,7 @@ void ToolbarIcon(cairo_t* cr, int which, double w, double h)
     }
 }
 
-void MusicIcon(cairo_t* cr, double cx, double cy, Rgba c)
-{
+void MusicIcon(cairo_t* cr, double cx, double cy, Rgba c) {
     draw::SetColor(cr, c);
     cairo_save(cr);
     cairo_translate(cr, cx - 5, cy + 6);
@@ -186,8 +181,7 @@ void MusicIcon(cairo_t* cr, double cx, double cy, Rgba c)
     cairo_fill(cr);
 }
 
-void SpeakerIcon(cairo_t* cr, double cx, double cy, Rgba c, bool waves)
-{
+void SpeakerIcon(cairo_t* cr, double cx, double cy, Rgba c, bool waves) {
     draw::SetColor(cr, c);
     cairo_move_to(cr, cx - 10, cy - 4);
     cairo_line_to(cr, cx - 5, cy - 4);
@@ -207,8 +201,7 @@ void SpeakerIcon(cairo_t* cr, double cx, double cy, Rgba c, bool waves)
     }
 }
 
-void OffStrike(cairo_t* cr, double w, double h)
-{
+void OffStrike(cairo_t* cr, double w, double h) {
     cairo_set_line_width(cr, 3.5);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     draw::SetColor(cr, Hex(0xC62828));
@@ -218,15 +211,15 @@ void OffStrike(cairo_t* cr, double w, double h)
 }
 
 // The small card house of the title.
-void Logo(cairo_t* cr, double cx, double cy, double s)
-{
+void Logo(cairo_t* cr, double cx, double cy, double s) {
     const double angles[3] = {-0.35, 0.0, 0.35};
     const SuitShape suits[3] = {SuitShape::Pik, SuitShape::Herz, SuitShape::Kreuz};
     for (int i = 0; i < 3; ++i) {
         cairo_save(cr);
         cairo_translate(cr, cx + (i - 1) * s * 0.5, cy + std::abs(i - 1) * s * 0.06);
         cairo_rotate(cr, angles[i]);
-        draw::SoftShadowRect(cr, -s * 0.3, -s * 0.42, s * 0.6, s * 0.84, s * 0.06, 3, Rgba{0, 0, 0, 0.3}, 1, 2);
+        draw::SoftShadowRect(cr, -s * 0.3, -s * 0.42, s * 0.6, s * 0.84, s * 0.06, 3,
+                             Rgba{0, 0, 0, 0.3}, 1, 2);
         draw::RoundedRect(cr, -s * 0.3, -s * 0.42, s * 0.6, s * 0.84, s * 0.06);
         draw::SetColor(cr, Hex(0xFFFFFF));
         cairo_fill_preserve(cr);
@@ -238,8 +231,7 @@ void Logo(cairo_t* cr, double cx, double cy, double s)
     }
 }
 
-void MainPanel(cairo_t* cr)
-{
+void MainPanel(cairo_t* cr) {
     Panel(cr, 500, 600);
     Logo(cr, 250, 62, 62);
     draw::Text(cr, "Kartenhaus", 40, 250, 96, kInk, Align::Center);
@@ -290,21 +282,20 @@ void MainPanel(cairo_t* cr)
     }
 }
 
-void TitledPanel(cairo_t* cr, double w, double h, double bandY, double bandH)
-{
+void TitledPanel(cairo_t* cr, double w, double h, double bandY, double bandH) {
     Panel(cr, w, h, bandY, bandH);
 }
 
 } // namespace
 
-void DrawMenuSheet(Canvas& canvas)
-{
+void DrawMenuSheet(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     InRect(cr, 0, 0, 500, 600, MainPanel);
     // The game menu has no title of its own: suit ornaments frame the entries.
     InRect(cr, 500, 0, 400, 500, [](cairo_t* c) {
         Panel(c, 400, 500);
-        const SuitShape suits[4] = {SuitShape::Pik, SuitShape::Herz, SuitShape::Kreuz, SuitShape::Karo};
+        const SuitShape suits[4] = {SuitShape::Pik, SuitShape::Herz, SuitShape::Kreuz,
+                                    SuitShape::Karo};
         for (int i = 0; i < 4; ++i) {
             Rgba color = IsRed(suits[i]) ? Hex(0xC81E2C) : Hex(0x1C1C24);
             PaintSuit(c, suits[i], 200 + (i - 1.5) * 34, 58, 22, color);
@@ -324,9 +315,8 @@ void DrawMenuSheet(Canvas& canvas)
 
     // Top bar: a tab hanging from the top edge of the screen.
     InRect(cr, 500, 500, 380, 50, [](cairo_t* c) {
-        draw::SoftShadow(c, 4, Rgba{0, 0, 0, 0.4}, 0, 2, [](cairo_t* s) {
-            draw::RoundedRect(s, 6, -30, 368, 72, 18);
-        });
+        draw::SoftShadow(c, 4, Rgba{0, 0, 0, 0.4}, 0, 2,
+                         [](cairo_t* s) { draw::RoundedRect(s, 6, -30, 368, 72, 18); });
         draw::RoundedRect(c, 6, -30, 368, 72, 18);
         draw::VerticalGradient(c, 0, 42, kPaperTop, kPaperBottom);
         cairo_fill_preserve(c);
@@ -361,7 +351,8 @@ void DrawMenuSheet(Canvas& canvas)
     });
 
     WithSecond(cr, 900, 400, 400, 50, [](cairo_t* c, bool hover) { Button(c, 400, 50, hover); });
-    WithSecond(cr, 900, 700, 300, 50, [](cairo_t* c, bool hover) { Button(c, 300, 50, hover, 12); });
+    WithSecond(cr, 900, 700, 300, 50,
+               [](cairo_t* c, bool hover) { Button(c, 300, 50, hover, 12); });
     WithSecond(cr, 950, 800, 200, 35, [](cairo_t* c, bool hover) { Button(c, 200, 35, hover, 9); });
     WithSecond(cr, 950, 600, 140, 40, [](cairo_t* c, bool hover) { Button(c, 140, 40, hover); });
     WithSecond(cr, 1100, 600, 40, 40, [](cairo_t* c, bool hover) {

@@ -10,8 +10,7 @@ using namespace gui;
 namespace {
 
 // The pointer's tip is the frame point (8, 14): the scene draws the frame at (x − 8, y − 14).
-void ArrowPath(cairo_t* cr)
-{
+void ArrowPath(cairo_t* cr) {
     cairo_move_to(cr, 8, 14);
     cairo_line_to(cr, 8, 41);
     cairo_line_to(cr, 14.5, 35);
@@ -22,8 +21,7 @@ void ArrowPath(cairo_t* cr)
     cairo_close_path(cr);
 }
 
-void HandPath(cairo_t* cr)
-{
+void HandPath(cairo_t* cr) {
     // A pointing hand: the index finger ends at the tip.
     draw::RoundedRect(cr, 5, 13, 7, 22, 3.5);
     draw::RoundedRect(cr, 5, 27, 25, 19, 7);
@@ -33,8 +31,7 @@ void HandPath(cairo_t* cr)
 }
 
 // Style 0 and 2 press from frame 9 towards 0, style 1 from frame 0 towards 9.
-void Pointer(cairo_t* cr, int style, double press)
-{
+void Pointer(cairo_t* cr, int style, double press) {
     double s = 1 - 0.12 * press;
     cairo_save(cr);
     cairo_translate(cr, 8, 14);
@@ -42,7 +39,8 @@ void Pointer(cairo_t* cr, int style, double press)
     cairo_translate(cr, -8, -14);
     auto path = style == 1 ? HandPath : ArrowPath;
     draw::SoftShadow(cr, 3, Rgba{0, 0, 0, 0.45}, 1.5, 2, [&](cairo_t* c) { path(c); });
-    Rgba fill = style == 2 ? Mix(Hex(0xF7D774), Hex(0xE0A020), press) : Mix(Hex(0xFFFFFF), Hex(0xFFE08A), press);
+    Rgba fill = style == 2 ? Mix(Hex(0xF7D774), Hex(0xE0A020), press)
+                           : Mix(Hex(0xFFFFFF), Hex(0xFFE08A), press);
     Rgba line = style == 2 ? Hex(0x5A3E0A) : Hex(0x1E1A16);
     path(cr);
     draw::SetColor(cr, fill);
@@ -74,8 +72,7 @@ void Pointer(cairo_t* cr, int style, double press)
     cairo_restore(cr);
 }
 
-void HoverRing(cairo_t* cr)
-{
+void HoverRing(cairo_t* cr) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, 25, 25, 22, 0, 2 * M_PI);
     draw::SetColor(cr, Rgba{1.0, 0.85, 0.35, 0.35});
@@ -87,8 +84,7 @@ void HoverRing(cairo_t* cr)
 
 } // namespace
 
-void DrawMiscSheet(Canvas& canvas)
-{
+void DrawMiscSheet(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     const int bands[3] = {0, 400, 450};
     for (int style = 0; style < 3; ++style) {

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-uint64_t Random::Next()
-{
+uint64_t Random::Next() {
     // splitmix64
     uint64_t z = (state += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -11,21 +10,19 @@ uint64_t Random::Next()
     return z ^ (z >> 31);
 }
 
-double Random::Unit()
-{
+double Random::Unit() {
     return static_cast<double>(Next() >> 11) / 9007199254740992.0;
 }
 
-TileNoise::TileNoise(int p, int c, uint64_t seed) : period(p), cells(c), grid(static_cast<size_t>(c) * c)
-{
+TileNoise::TileNoise(int p, int c, uint64_t seed)
+    : period(p), cells(c), grid(static_cast<size_t>(c) * c) {
     Random random(seed);
     for (double& v : grid) {
         v = random.Unit();
     }
 }
 
-double TileNoise::At(double x, double y) const
-{
+double TileNoise::At(double x, double y) const {
     double fx = x / period * cells, fy = y / period * cells;
     int x0 = static_cast<int>(std::floor(fx)), y0 = static_cast<int>(std::floor(fy));
     double tx = fx - x0, ty = fy - y0;
@@ -41,8 +38,7 @@ double TileNoise::At(double x, double y) const
     return a + (b - a) * ty;
 }
 
-std::vector<TileNoise> MakeOctaves(int period, int firstCells, int count, uint64_t seed)
-{
+std::vector<TileNoise> MakeOctaves(int period, int firstCells, int count, uint64_t seed) {
     std::vector<TileNoise> octaves;
     for (int i = 0; i < count; ++i) {
         octaves.emplace_back(period, firstCells << i, seed + 7919 * i);
@@ -50,8 +46,7 @@ std::vector<TileNoise> MakeOctaves(int period, int firstCells, int count, uint64
     return octaves;
 }
 
-double Fractal(const std::vector<TileNoise>& octaves, double x, double y)
-{
+double Fractal(const std::vector<TileNoise>& octaves, double x, double y) {
     double sum = 0, weight = 0, w = 1;
     for (const TileNoise& n : octaves) {
         sum += n.At(x, y) * w;

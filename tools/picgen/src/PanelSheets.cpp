@@ -10,8 +10,7 @@ namespace {
 const Rgba kOrnament = Mix(kGold, kPaperBottom, 0.2);
 
 // A small card silhouette, used as a placeholder decoration in wells.
-void SuitRow(cairo_t* cr, double cx, double cy, double size, double gap)
-{
+void SuitRow(cairo_t* cr, double cx, double cy, double size, double gap) {
     const SuitShape suits[4] = {SuitShape::Pik, SuitShape::Herz, SuitShape::Kreuz, SuitShape::Karo};
     for (int i = 0; i < 4; ++i) {
         Rgba color = IsRed(suits[i]) ? Hex(0xC81E2C, 0.8) : Hex(0x1C1C24, 0.8);
@@ -21,8 +20,7 @@ void SuitRow(cairo_t* cr, double cx, double cy, double size, double gap)
 
 } // namespace
 
-void DrawOptionsSheet(Canvas& canvas)
-{
+void DrawOptionsSheet(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     Panel(cr, 800, 600, 30, 50);
     // Left: the card preview (face at 95, back at 175, 66 × 90), the card-back choice
@@ -45,16 +43,14 @@ void DrawOptionsSheet(Canvas& canvas)
     SuitRow(cr, 400, 568, 16, 26);
 }
 
-void DrawHelpSheet(Canvas& canvas)
-{
+void DrawHelpSheet(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     Panel(cr, 700, 525, 28, 50);
     Well(cr, 90, 70, 520, 378, 14);
     SuitRow(cr, 350, 498, 14, 24);
 }
 
-void DrawStatsSheet(Canvas& canvas)
-{
+void DrawStatsSheet(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     Panel(cr, 640, 480, 33, 50);
     // Highscore rows (100 … 250) and the summary (300 …).
@@ -63,8 +59,7 @@ void DrawStatsSheet(Canvas& canvas)
     SuitRow(cr, 320, 452, 12, 22);
 }
 
-void DrawListSheet(Canvas& canvas)
-{
+void DrawListSheet(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     Panel(cr, 450, 600, 33, 50);
     // The category or game name sits at 75, the rows from 138 on.

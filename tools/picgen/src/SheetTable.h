@@ -31,7 +31,8 @@ inline constexpr std::array kSheetSizes = {
 inline constexpr std::array kSheetRects = {
     // menu.PNG: in-game elements
     SheetRect{"menu.PNG", "210 top bar", 500, 500, 880, 550, false, false},
-    SheetRect{"menu.PNG", "wide button: 212 229 11 152 205 206 721 722", 950, 600, 1090, 640, true, false},
+    SheetRect{"menu.PNG", "wide button: 212 229 11 152 205 206 721 722", 950, 600, 1090, 640, true,
+              false},
     SheetRect{"menu.PNG", "status bar left cap", 950, 600, 970, 640, false, true},
     SheetRect{"menu.PNG", "status bar middle", 970, 600, 1070, 640, false, true},
     SheetRect{"menu.PNG", "status bar right cap", 1070, 600, 1090, 640, false, true},
@@ -45,13 +46,15 @@ inline constexpr std::array kSheetRects = {
     SheetRect{"menu.PNG", "220 load quick save", 641, 550, 674, 587, true, false},
     SheetRect{"menu.PNG", "219 write quick save", 674, 550, 707, 587, true, false},
     SheetRect{"menu.PNG", "213 new game", 707, 550, 750, 587, true, false},
-    SheetRect{"menu.PNG", "close button: 208 228 302 202 204 719 723", 1100, 600, 1140, 640, true, false},
+    SheetRect{"menu.PNG", "close button: 208 228 302 202 204 719 723", 1100, 600, 1140, 640, true,
+              false},
     SheetRect{"menu.PNG", "small up arrow: 230 303 501", 1223, 700, 1258, 735, true, false},
     SheetRect{"menu.PNG", "small down arrow: 300 500 700", 1258, 700, 1293, 735, true, false},
     SheetRect{"menu.PNG", "check box: 703 704 705-708 716 717", 910, 600, 950, 640, true, false},
     SheetRect{"menu.PNG", "702 minus", 870, 640, 910, 660, true, false},
     SheetRect{"menu.PNG", "701 plus", 870, 600, 910, 620, true, false},
-    SheetRect{"menu.PNG", "value button: 709 710 711 400+i 600+j", 950, 800, 1150, 835, true, false},
+    SheetRect{"menu.PNG", "value button: 709 710 711 400+i 600+j", 950, 800, 1150, 835, true,
+              false},
     // menu.PNG: menu scene
     SheetRect{"menu.PNG", "0 main page panel", 0, 0, 500, 600, false, false},
     SheetRect{"menu.PNG", "main buttons 1-5", 900, 400, 1300, 450, true, false},
@@ -90,13 +93,11 @@ inline constexpr std::array kSheetRects = {
 };
 
 // The rectangle of the second look.
-inline constexpr SheetRect SecondLook(const SheetRect& r)
-{
+inline constexpr SheetRect SecondLook(const SheetRect& r) {
     int h = r.bottom - r.top;
     return {r.sheet, r.role, r.left, r.top + h, r.right, r.bottom + h, false, r.reuse};
 }
 
-inline constexpr bool Overlap(const SheetRect& a, const SheetRect& b)
-{
+inline constexpr bool Overlap(const SheetRect& a, const SheetRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }

@@ -9,8 +9,7 @@ using namespace gui;
 
 namespace {
 
-void Felt(cairo_t* cr, double w, double h)
-{
+void Felt(cairo_t* cr, double w, double h) {
     draw::RadialGradient(cr, w / 2, h * 0.45, 40, w * 0.75, Hex(0x2F8A58), Hex(0x0C3A22));
     cairo_paint(cr);
     // A faint pattern of suits over the cloth.
@@ -23,8 +22,8 @@ void Felt(cairo_t* cr, double w, double h)
 }
 
 // One playing card seen from the front, rotated by `angle` about its bottom centre.
-void LeaningCard(cairo_t* cr, double bx, double by, double ch, double angle, int back, double narrow = 1)
-{
+void LeaningCard(cairo_t* cr, double bx, double by, double ch, double angle, int back,
+                 double narrow = 1) {
     double cw = ch * 0.6875 * narrow;
     cairo_save(cr);
     cairo_translate(cr, bx, by);
@@ -52,8 +51,7 @@ void LeaningCard(cairo_t* cr, double bx, double by, double ch, double angle, int
     cairo_restore(cr);
 }
 
-void Plank(cairo_t* cr, double x, double y, double w)
-{
+void Plank(cairo_t* cr, double x, double y, double w) {
     draw::SoftShadowRect(cr, x, y, w, 9, 3, 5, Rgba{0, 0, 0, 0.3}, 2, 3);
     draw::RoundedRect(cr, x, y, w, 9, 3);
     draw::SetColor(cr, Hex(0xF4EEDF));
@@ -64,12 +62,11 @@ void Plank(cairo_t* cr, double x, double y, double w)
 }
 
 // A house of cards of `storeys` storeys standing on baseY, centred on cx.
-void CardHouse(cairo_t* cr, double cx, double baseY, double ch, int storeys)
-{
+void CardHouse(cairo_t* cr, double cx, double baseY, double ch, int storeys) {
     const double lean = 0.34, narrow = 0.5;
     double cw = ch * 0.6875 * narrow;
     double half = std::sin(lean) * ch / 2 + cw * 0.25; // from a card's foot to the apex
-    double height = std::cos(lean) * ch; // height of one tent
+    double height = std::cos(lean) * ch;               // height of one tent
     double tent = 2 * half + 6;
     for (int s = 0; s < storeys; ++s) {
         int tents = storeys - s;
@@ -81,21 +78,20 @@ void CardHouse(cairo_t* cr, double cx, double baseY, double ch, int storeys)
             LeaningCard(cr, apex + half, y, ch, -lean, (s + t + 1) % 2, narrow);
         }
         if (s + 1 < storeys) {
-            Plank(cr, left + tent / 2 - half * 0.6, y - height - 9, (tents - 1) * tent + half * 1.2);
+            Plank(cr, left + tent / 2 - half * 0.6, y - height - 9,
+                  (tents - 1) * tent + half * 1.2);
         }
     }
 }
 
-void Title(cairo_t* cr, double cx, double y, double size)
-{
+void Title(cairo_t* cr, double cx, double y, double size) {
     draw::SoftShadow(cr, 6, Rgba{0, 0, 0, 0.5}, 0, 4, [&](cairo_t* c) {
         draw::Text(c, "Kartenhaus", size, cx, y, Rgba{0, 0, 0, 1}, Align::Center);
     });
     draw::Text(cr, "Kartenhaus", size, cx, y, Hex(0xF6E7B8), Align::Center);
 }
 
-void Caption(cairo_t* cr, const char* text)
-{
+void Caption(cairo_t* cr, const char* text) {
     // A ribbon coming in from the left edge.
     cairo_move_to(cr, 0, 18);
     cairo_line_to(cr, 640, 18);
@@ -113,8 +109,7 @@ void Caption(cairo_t* cr, const char* text)
 
 } // namespace
 
-void DrawMenuBackground(Canvas& canvas)
-{
+void DrawMenuBackground(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     Felt(cr, 1024, 768);
     // Fans of cards in the two lower corners, clear of the centre panels.
@@ -132,8 +127,7 @@ void DrawMenuBackground(Canvas& canvas)
     cairo_paint(cr);
 }
 
-void DrawSplashSheet(Canvas& canvas)
-{
+void DrawSplashSheet(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     gui::InRect(cr, 0, 0, 1024, 768, [](cairo_t* c) {
         Felt(c, 1024, 768);
@@ -141,7 +135,8 @@ void DrawSplashSheet(Canvas& canvas)
         cairo_paint(c);
         CardHouse(c, 740, 640, 150, 3);
         Title(c, 512, 28, 104);
-        draw::Text(c, "Patiencen  \u2022  Solitaire", 28, 512, 150, Hex(0xE9DDB5, 0.9), Align::Center, false);
+        draw::Text(c, "Patiencen  \u2022  Solitaire", 28, 512, 150, Hex(0xE9DDB5, 0.9),
+                   Align::Center, false);
         draw::RadialGradient(c, 512, 384, 360, 760, Rgba{0, 0, 0, 0}, Rgba{0, 0, 0, 0.45});
         cairo_paint(c);
     });

@@ -4,8 +4,7 @@
 
 Stage::Stage(std::string r) : root(std::move(r)) {}
 
-std::string Stage::PathOf(const std::string& archive, const std::string& member) const
-{
+std::string Stage::PathOf(const std::string& archive, const std::string& member) const {
     std::string path = root + "/" + archive + "/";
     for (char c : member) {
         path += c == '\\' ? '/' : c;
@@ -13,8 +12,8 @@ std::string Stage::PathOf(const std::string& archive, const std::string& member)
     return path;
 }
 
-bool Stage::Save(const Canvas& canvas, const std::string& archive, const std::string& member) const
-{
+bool Stage::Save(const Canvas& canvas, const std::string& archive,
+                 const std::string& member) const {
     std::string path = PathOf(archive, member);
     if (!canvas.SavePng(path)) {
         std::fprintf(stderr, "kh_picgen: cannot write %s\n", path.c_str());

@@ -5,8 +5,7 @@
 namespace {
 
 // Every outline is drawn in a 100 × 100 box centred on (50, 50).
-void HeartPath(cairo_t* cr)
-{
+void HeartPath(cairo_t* cr) {
     cairo_move_to(cr, 50, 24);
     cairo_curve_to(cr, 44, 10, 30, 6, 20, 8);
     cairo_curve_to(cr, 6, 10, 0, 24, 2, 38);
@@ -17,8 +16,7 @@ void HeartPath(cairo_t* cr)
     cairo_close_path(cr);
 }
 
-void SpadePath(cairo_t* cr)
-{
+void SpadePath(cairo_t* cr) {
     cairo_move_to(cr, 50, 3);
     cairo_curve_to(cr, 38, 20, 2, 38, 2, 60);
     cairo_curve_to(cr, 2, 74, 12, 82, 25, 82);
@@ -32,8 +30,7 @@ void SpadePath(cairo_t* cr)
     cairo_close_path(cr);
 }
 
-void DiamondPath(cairo_t* cr)
-{
+void DiamondPath(cairo_t* cr) {
     cairo_move_to(cr, 50, 2);
     cairo_curve_to(cr, 60, 20, 72, 36, 88, 50);
     cairo_curve_to(cr, 72, 64, 60, 80, 50, 98);
@@ -42,8 +39,7 @@ void DiamondPath(cairo_t* cr)
     cairo_close_path(cr);
 }
 
-void ClubFill(cairo_t* cr)
-{
+void ClubFill(cairo_t* cr) {
     // Three leaves and a stem, each filled on its own so that overlaps never cancel.
     const double leaves[3][2] = {{50, 27}, {25, 57}, {75, 57}};
     for (const auto& l : leaves) {
@@ -67,8 +63,7 @@ void ClubFill(cairo_t* cr)
 
 } // namespace
 
-void FillSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, double angle)
-{
+void FillSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, double angle) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, angle);
@@ -96,8 +91,8 @@ void FillSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, 
     cairo_restore(cr);
 }
 
-void PaintSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, Rgba color, double angle)
-{
+void PaintSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, Rgba color,
+               double angle) {
     cairo_save(cr);
     draw::SetColor(cr, color);
     FillSuit(cr, suit, cx, cy, height, angle);

@@ -5,8 +5,7 @@
 // Face-column order of the card-set grid.
 enum class SuitShape { Pik = 0, Herz = 1, Kreuz = 2, Karo = 3 };
 
-inline bool IsRed(SuitShape s)
-{
+inline bool IsRed(SuitShape s) {
     return s == SuitShape::Herz || s == SuitShape::Karo;
 }
 
@@ -14,4 +13,5 @@ inline bool IsRed(SuitShape s)
 // in the current source of `cr`.
 void FillSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, double angle = 0);
 // The same in a given colour.
-void PaintSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, Rgba color, double angle = 0);
+void PaintSuit(cairo_t* cr, SuitShape suit, double cx, double cy, double height, Rgba color,
+               double angle = 0);

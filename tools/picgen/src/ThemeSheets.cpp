@@ -6,19 +6,16 @@
 
 namespace {
 
-bool IsWestern(const std::string& member)
-{
+bool IsWestern(const std::string& member) {
     return member.find("western") != std::string::npos;
 }
 
-std::string ShortName(const std::string& member)
-{
+std::string ShortName(const std::string& member) {
     std::string name = member.substr(member.rfind('\\') + 1);
     return name.substr(0, name.rfind('.'));
 }
 
-void Label(cairo_t* cr, const std::string& text, double cx, double cy, double maxW, double size)
-{
+void Label(cairo_t* cr, const std::string& text, double cx, double cy, double maxW, double size) {
     double w = draw::TextWidth(cr, text, size);
     if (w > maxW && w > 0) {
         size *= maxW / w;
@@ -26,8 +23,7 @@ void Label(cairo_t* cr, const std::string& text, double cx, double cy, double ma
     draw::TextCentered(cr, text, size, cx, cy, Hex(0xFFFFFF, 0.9));
 }
 
-void Stage(cairo_t* cr, const FrameSheet& s, bool western)
-{
+void Stage(cairo_t* cr, const FrameSheet& s, bool western) {
     // Transparent over the table, with a soft frame of colour at the screen edges.
     Rgba edge = western ? Hex(0x8A5A2B, 0.55) : Hex(0x1E5A2A, 0.55);
     for (int i = 0; i < 24; ++i) {
@@ -37,12 +33,11 @@ void Stage(cairo_t* cr, const FrameSheet& s, bool western)
         cairo_set_line_width(cr, 1);
         cairo_stroke(cr);
     }
-    draw::Text(cr, "Platzhalter / placeholder: " + ShortName(s.member), 14, s.width - 30, s.height - 24,
-               Hex(0xFFFFFF, 0.35), Align::Right, false);
+    draw::Text(cr, "Platzhalter / placeholder: " + ShortName(s.member), 14, s.width - 30,
+               s.height - 24, Hex(0xFFFFFF, 0.35), Align::Right, false);
 }
 
-void Frame(cairo_t* cr, const FrameSheet& s, int f, bool western)
-{
+void Frame(cairo_t* cr, const FrameSheet& s, int f, bool western) {
     double w = s.frameWidth, h = s.frameHeight;
     Rgba base = western ? Hex(0xB07A3C) : Hex(0x3E8A4A);
     // A gently swinging box, so that an animation shows it is running.
@@ -66,12 +61,11 @@ void Frame(cairo_t* cr, const FrameSheet& s, int f, bool western)
     }
 }
 
-void Character(cairo_t* cr, const FrameSheet& s)
-{
+void Character(cairo_t* cr, const FrameSheet& s) {
     double w = s.width, h = s.height;
-    Rgba body = s.member.find("Tarzan") != std::string::npos ? Hex(0x7A5A30)
+    Rgba body = s.member.find("Tarzan") != std::string::npos   ? Hex(0x7A5A30)
                 : s.member.find("mädel1") != std::string::npos ? Hex(0x8E4A8C)
-                                                                 : Hex(0x3E6AA8);
+                                                               : Hex(0x3E6AA8);
     Rgba fill{body.r, body.g, body.b, 0.6};
     // Head, body and the word "placeholder", in the frame the character stands in.
     cairo_new_sub_path(cr);
@@ -84,8 +78,7 @@ void Character(cairo_t* cr, const FrameSheet& s)
     Label(cr, ShortName(s.member), w / 2, 270, w - 36, 16);
 }
 
-void Features(cairo_t* cr, const FrameSheet& s)
-{
+void Features(cairo_t* cr, const FrameSheet& s) {
     // Eyes (top row) blink over five frames, mouths (second row) open and close.
     bool left = s.member.find("mundl") != std::string::npos;
     int eyeH = left ? 22 : 20;
@@ -117,14 +110,13 @@ void Features(cairo_t* cr, const FrameSheet& s)
     }
 }
 
-void Werbung(cairo_t* cr)
-{
+void Werbung(cairo_t* cr) {
     struct Box {
         int l, t, r, b;
         const char* name;
     };
     const Box boxes[] = {
-        {0, 173, 50, 264, "1"},        {50, 173, 118, 278, "2"},    {168, 173, 250, 297, "3"},
+        {0, 173, 50, 264, "1"},        {50, 173, 118, 278, "2"},      {168, 173, 250, 297, "3"},
         {118, 173, 168, 243, "4"},     {420, 0, 593, 140, "Blatt 1"}, {0, 0, 140, 173, "Blatt 2"},
         {280, 0, 420, 173, "Blatt 3"}, {140, 0, 280, 173, "Blatt 4"},
     };
@@ -144,9 +136,9 @@ void Werbung(cairo_t* cr)
 
 } // namespace
 
-std::vector<FrameSheet> ThemeSheetList()
-{
-    const std::string u = "hintergrund\\urwald\\", w = "hintergrund\\western\\", c = "hintergrund\\";
+std::vector<FrameSheet> ThemeSheetList() {
+    const std::string u = "hintergrund\\urwald\\", w = "hintergrund\\western\\",
+                      c = "hintergrund\\";
     return {
         {u + "affe.PNG", 121, 161, 10, 20, 1210, 322},
         {u + "frosch.PNG", 64, 64, 4, 21, 256, 384},
@@ -184,17 +176,18 @@ std::vector<FrameSheet> ThemeSheetList()
     };
 }
 
-void DrawThemeSheet(Canvas& canvas, const FrameSheet& s)
-{
+void DrawThemeSheet(Canvas& canvas, const FrameSheet& s) {
     cairo_t* cr = canvas.cr();
     bool western = IsWestern(s.member);
-    if (s.member.find("stage") != std::string::npos || s.member.find("Stage") != std::string::npos) {
+    if (s.member.find("stage") != std::string::npos ||
+        s.member.find("Stage") != std::string::npos) {
         Stage(cr, s, western);
     } else if (s.member.find("Werbung") != std::string::npos) {
         Werbung(cr);
     } else if (s.member.find("mund") != std::string::npos) {
         Features(cr, s);
-    } else if (s.member.find("mädel") != std::string::npos || s.member.find("Tarzan") != std::string::npos) {
+    } else if (s.member.find("mädel") != std::string::npos ||
+               s.member.find("Tarzan") != std::string::npos) {
         Character(cr, s);
     } else if (s.member.find("Zielscheibe") != std::string::npos) {
         // The target pointer: a cross-hair that kicks with the recoil frame.

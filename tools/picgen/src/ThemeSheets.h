@@ -9,7 +9,7 @@
 struct FrameSheet {
     std::string member; // in base.gob
     int frameWidth, frameHeight, perRow, count;
-    int width, height;  // sheet size
+    int width, height; // sheet size
 };
 
 std::vector<FrameSheet> ThemeSheetList();

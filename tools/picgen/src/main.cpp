@@ -12,10 +12,10 @@
 namespace {
 
 // Development aid: a cut-out of a picture, scaled, over a felt-green ground.
-int Crop(char** argv)
-{
+int Crop(char** argv) {
     cairo_surface_t* src = cairo_image_surface_create_from_png(argv[2]);
-    double x = std::atof(argv[3]), y = std::atof(argv[4]), w = std::atof(argv[5]), h = std::atof(argv[6]);
+    double x = std::atof(argv[3]), y = std::atof(argv[4]), w = std::atof(argv[5]),
+           h = std::atof(argv[6]);
     double scale = std::atof(argv[7]);
     Canvas out(static_cast<int>(w * scale), static_cast<int>(h * scale));
     cairo_set_source_rgb(out.cr(), 0.18, 0.42, 0.26);
@@ -26,8 +26,7 @@ int Crop(char** argv)
 }
 
 // Development aid: a picture repeated 2 × 2, to look at the seams of a tile.
-int Tile(char** argv)
-{
+int Tile(char** argv) {
     cairo_surface_t* src = cairo_image_surface_create_from_png(argv[2]);
     int w = cairo_image_surface_get_width(src), h = cairo_image_surface_get_height(src);
     Canvas out(2 * w, 2 * h);
@@ -40,8 +39,7 @@ int Tile(char** argv)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--tile") == 0) {
         return Tile(argv);
     }
@@ -61,11 +59,14 @@ int main(int argc, char** argv)
         }
     }
     if (stageDir.empty() || group.empty()) {
-        std::fprintf(stderr, "usage: kh_picgen --stage DIR --group cards|font|gui|backgrounds|themes|contact\n");
+        std::fprintf(
+            stderr,
+            "usage: kh_picgen --stage DIR --group cards|font|gui|backgrounds|themes|contact\n");
         return 2;
     }
     if (group == "contact") {
-        return DrawContactSheet(stageDir, out.empty() ? stageDir + "/contact-sheet.png" : out) ? 0 : 1;
+        return DrawContactSheet(stageDir, out.empty() ? stageDir + "/contact-sheet.png" : out) ? 0
+                                                                                               : 1;
     }
     Stage stage(stageDir);
     bool ok = RunGroup(stage, group);

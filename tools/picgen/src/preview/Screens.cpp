@@ -13,20 +13,17 @@ namespace {
 
 using Surface = std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)>;
 
-Surface Load(const std::string& file)
-{
+Surface Load(const std::string& file) {
     return Surface(cairo_image_surface_create_from_png(file.c_str()), cairo_surface_destroy);
 }
 
-bool Ok(const Surface& s)
-{
+bool Ok(const Surface& s) {
     return cairo_surface_status(s.get()) == CAIRO_STATUS_SUCCESS;
 }
 
 // The sprite draw: a source rectangle of a sheet at (x, y), scaled, modulated by a colour.
-void Sprite(cairo_t* cr, cairo_surface_t* sheet, int l, int t, int r, int b, double x, double y, double sx = 1,
-            double sy = 1, uint32_t argb = 0xFFFFFFFF)
-{
+void Sprite(cairo_t* cr, cairo_surface_t* sheet, int l, int t, int r, int b, double x, double y,
+            double sx = 1, double sy = 1, uint32_t argb = 0xFFFFFFFF) {
     cairo_save(cr);
     cairo_translate(cr, x, y);
     cairo_scale(cr, sx, sy);
@@ -44,8 +41,8 @@ void Sprite(cairo_t* cr, cairo_surface_t* sheet, int l, int t, int r, int b, dou
         cairo_surface_destroy(part);
     } else {
         // Colour modulation of white glyphs: the colour through the sheet's alpha.
-        cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
-                              a);
+        cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0,
+                              (argb & 0xFF) / 255.0, a);
         cairo_surface_t* part = cairo_surface_create_for_rectangle(sheet, l, t, r - l, b - t);
         cairo_pattern_t* mask = cairo_pattern_create_for_surface(part);
         cairo_pattern_set_extend(mask, CAIRO_EXTEND_PAD);
@@ -62,14 +59,14 @@ class BitmapFont {
 public:
     explicit BitmapFont(cairo_surface_t* sheet) : sheet(sheet), widths(FontGlyphWidths()) {}
 
-    std::vector<int> Codes(const std::string& utf8) const
-    {
+    std::vector<int> Codes(const std::string& utf8) const {
         std::vector<int> codes;
         for (size_t i = 0; i < utf8.size(); ++i) {
             auto c = static_cast<unsigned char>(utf8[i]);
             if (c == 0xC3 && i + 1 < utf8.size()) {
                 auto d = static_cast<unsigned char>(utf8[++i]);
-                const std::map<int, int> umlauts = {{0x9C, 0}, {0x84, 1}, {0x96, 2}, {0xBC, 3}, {0xA4, 4}, {0xB6, 5}};
+                const std::map<int, int> umlauts = {{0x9C, 0}, {0x84, 1}, {0x96, 2},
+                                                    {0xBC, 3}, {0xA4, 4}, {0xB6, 5}};
                 auto it = umlauts.find(d);
                 if (it != umlauts.end()) {
                     codes.push_back(it->second);
@@ -80,8 +77,7 @@ public:
         }
         return codes;
     }
-    double Width(const std::string& utf8, double scale) const
-    {
+    double Width(const std::string& utf8, double scale) const {
         double w = 0;
         for (int c : Codes(utf8)) {
             w += (widths[c] + 2) * scale;
@@ -90,13 +86,15 @@ public:
     }
     // alignment 0 left, 1 centred, 2 right; size as the callers pass it (scale = 0.8 × size).
     void Draw(cairo_t* cr, const std::string& utf8, double x, double y, double size, uint32_t argb,
-              int alignment = 1) const
-    {
+              int alignment = 1) const {
         double scale = 0.8 * size;
-        double pen = x - (alignment == 1 ? Width(utf8, scale) / 2 : alignment == 2 ? Width(utf8, scale) : 0);
+        double pen = x - (alignment == 1   ? Width(utf8, scale) / 2
+                          : alignment == 2 ? Width(utf8, scale)
+                                           : 0);
         for (int c : Codes(utf8)) {
             int col = c % 16, row = c / 16;
-            Sprite(cr, sheet, 50 * col, 50 * row, 50 * col + 50, 50 * row + 46, pen, y, scale, scale, argb);
+            Sprite(cr, sheet, 50 * col, 50 * row, 50 * col + 50, 50 * row + 46, pen, y, scale,
+                   scale, argb);
             pen += (widths[c] + 2) * scale;
         }
     }
@@ -106,8 +104,7 @@ private:
     std::array<int, 128> widths;
 };
 
-std::map<int, std::string> ReadTexts(const std::string& file)
-{
+std::map<int, std::string> ReadTexts(const std::string& file) {
     std::map<int, std::string> texts;
     std::ifstream in(file);
     std::string line;
@@ -125,24 +122,22 @@ std::map<int, std::string> ReadTexts(const std::string& file)
 
 constexpr uint32_t kBlack = 0xFF000000, kRed = 0xFFFF0000;
 
-void Pointer(cairo_t* cr, cairo_surface_t* misc, double x, double y)
-{
+void Pointer(cairo_t* cr, cairo_surface_t* misc, double x, double y) {
     Sprite(cr, misc, 450, 0, 500, 50, x - 8, y - 14);
 }
 
-bool Save(cairo_surface_t* s, const std::string& file)
-{
+bool Save(cairo_surface_t* s, const std::string& file) {
     return cairo_surface_write_to_png(s, file.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
 } // namespace
 
-bool DrawReviewScreens(const std::string& stage, const std::string& textFile, const std::string& outDir)
-{
+bool DrawReviewScreens(const std::string& stage, const std::string& textFile,
+                       const std::string& outDir) {
     const std::string base = stage + "/base/";
-    Surface menu = Load(base + "menu.PNG"), misc = Load(base + "misc.PNG"), fontSheet = Load(base + "font.PNG"),
-            splash = Load(base + "splash.PNG"), menuBg = Load(base + "MainMenu_HG.PNG"),
-            list = Load(base + "spieltyp.PNG");
+    Surface menu = Load(base + "menu.PNG"), misc = Load(base + "misc.PNG"),
+            fontSheet = Load(base + "font.PNG"), splash = Load(base + "splash.PNG"),
+            menuBg = Load(base + "MainMenu_HG.PNG"), list = Load(base + "spieltyp.PNG");
     for (const Surface* s : {&menu, &misc, &fontSheet, &splash, &menuBg, &list}) {
         if (!Ok(*s)) {
             return false;
@@ -152,7 +147,7 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
     auto texts = ReadTexts(textFile);
     bool ok = true;
 
-    {   // Loading screen, 30 of 57 steps.
+    { // Loading screen, 30 of 57 steps.
         Canvas c(1024, 768);
         cairo_t* cr = c.cr();
         cairo_set_source_rgb(cr, 100 / 255.0, 100 / 255.0, 100 / 255.0);
@@ -163,7 +158,7 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
         Sprite(cr, splash.get(), 122, 834, 122 + 30 * 818 / 57, 900, 103, 667);
         ok = Save(c.surface(), outDir + "/loading.png") && ok;
     }
-    {   // Main page, with the pointer on "play".
+    { // Main page, with the pointer on "play".
         Canvas c(1024, 768);
         cairo_t* cr = c.cr();
         Sprite(cr, menuBg.get(), 0, 0, 1024, 768, 0, 0);
@@ -172,8 +167,10 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
         const int ys[5] = {220, 280, 340, 400, 470};
         for (int i = 0; i < 5; ++i) {
             bool hover = i == 0;
-            Sprite(cr, menu.get(), 900, hover ? 450 : 400, 1300, hover ? 500 : 450, px + 50, py + ys[i]);
-            font.Draw(cr, texts[30 + i], px + 50 + 200, py + ys[i] + 15, 0.5, hover ? kRed : kBlack);
+            Sprite(cr, menu.get(), 900, hover ? 450 : 400, 1300, hover ? 500 : 450, px + 50,
+                   py + ys[i]);
+            font.Draw(cr, texts[30 + i], px + 50 + 200, py + ys[i] + 15, 0.5,
+                      hover ? kRed : kBlack);
         }
         Sprite(cr, menu.get(), 1150, 500, 1182, 532, px + 112, py + 545);
         Sprite(cr, menu.get(), 791, 550, 831, 590, px + 200, py + 150);
@@ -181,7 +178,7 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
         Pointer(cr, misc.get(), px + 300, py + 240);
         ok = Save(c.surface(), outDir + "/menu.png") && ok;
     }
-    {   // The game list of the first category, the pointer resting on a game: its preview shows.
+    { // The game list of the first category, the pointer resting on a game: its preview shows.
         Canvas c(1024, 768);
         cairo_t* cr = c.cr();
         Sprite(cr, menuBg.get(), 0, 0, 1024, 768, 0, 0);
@@ -189,11 +186,13 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
         Sprite(cr, list.get(), 0, 0, 450, 600, px, py);
         font.Draw(cr, texts[43], px + 225, py + 40, 0.75, kBlack);
         font.Draw(cr, "Klondike", px + 225, py + 75, 0.55, kBlack);
-        const char* names[7] = {"Klondike", "Klondike (drei Karten)", "Thoughtful", "Whitehead",
-                                "Double Klondike", "Westcliff", "Easthaven"};
+        const char* names[7] = {"Klondike",  "Klondike (drei Karten)", "Thoughtful",
+                                "Whitehead", "Double Klondike",        "Westcliff",
+                                "Easthaven"};
         for (int r = 0; r < 7; ++r) {
             bool hover = r == 1;
-            Sprite(cr, menu.get(), 900, hover ? 750 : 700, 1200, hover ? 800 : 750, px + 75, py + 138 + 52 * r);
+            Sprite(cr, menu.get(), 900, hover ? 750 : 700, 1200, hover ? 800 : 750, px + 75,
+                   py + 138 + 52 * r);
             font.Draw(cr, names[r], px + 75 + 150, py + 138 + 52 * r + 15, 0.5, kBlack);
         }
         Sprite(cr, menu.get(), 950, 600, 1090, 640, px + 40, py + 515);
@@ -218,7 +217,8 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
     const Shot shots[3] = {
         {"klassisch.PNG", "filz_gruen.PNG", "klondike/klondike", "Klondike", "game-klassisch.png"},
         {"vierfarben.PNG", "filz_blau.PNG", "freecell/freecell", "FreeCell", "game-vierfarben.png"},
-        {"grosse_zahlen.PNG", "holz.PNG", "spider/spider2", "Spider - Spider (zwei Farben)", "game-grosse_zahlen.png"},
+        {"grosse_zahlen.PNG", "holz.PNG", "spider/spider2", "Spider - Spider (zwei Farben)",
+         "game-grosse_zahlen.png"},
     };
     for (const Shot& shot : shots) {
         Surface cards = Load(stage + "/cards/karten/" + shot.cards);
@@ -229,7 +229,8 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
         std::string game = shot.game;
         std::string name = game.substr(game.find('/') + 1);
         KartenTisch table;
-        if (table.LoadGameDefinitionFile(stage + "/games/" + game + "/" + name + ".game", 7) != KartenTisch::ResultOk) {
+        if (table.LoadGameDefinitionFile(stage + "/games/" + game + "/" + name + ".game", 7) !=
+            KartenTisch::ResultOk) {
             return false;
         }
         PreviewArt art{cards.get(), cairo_image_surface_get_width(cards.get()) / 6,
@@ -254,12 +255,14 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
             }
             return f;
         };
-        font.Draw(cr, fill(clock, "0", "00") + "     " + fill(score, "1000"), W / 2, 15, 0.6, kBlack);
+        font.Draw(cr, fill(clock, "0", "00") + "     " + fill(score, "1000"), W / 2, 15, 0.6,
+                  kBlack);
         Sprite(cr, menu.get(), 950, 600, 1090, 640, 10, H - 50);
         font.Draw(cr, texts[61], 10 + 70, H - 50 + 10, 0.5, kBlack);
         const int toolX[8] = {500, 542, 575, 608, 641, 674, 707, 750};
         for (int i = 0; i < 7; ++i) {
-            Sprite(cr, menu.get(), toolX[i], 550, toolX[i + 1], 587, W / 2 - 125 + (toolX[i] - 500), 50);
+            Sprite(cr, menu.get(), toolX[i], 550, toolX[i + 1], 587, W / 2 - 125 + (toolX[i] - 500),
+                   50);
         }
         double w = font.Width(shot.title, 0.8 * 0.5);
         Sprite(cr, menu.get(), 970, 600, 1070, 640, W / 2 - w, H - 50, w / 50, 1);
@@ -269,7 +272,7 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
         Pointer(cr, misc.get(), 700, 520);
         ok = Save(c.surface(), outDir + "/" + shot.file) && ok;
     }
-    {   // The options page over the table, with its headings, buttons, lists and previews.
+    { // The options page over the table, with its headings, buttons, lists and previews.
         Surface options = Load(base + "options.PNG");
         Surface cards = Load(stage + "/cards/karten/klassisch.PNG");
         Surface cloth = Load(stage + "/background/tisch/filz_gruen.PNG");
@@ -287,7 +290,8 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
         font.Draw(cr, texts[73], x + 170, y + 295, 0.5, kBlack);
         font.Draw(cr, texts[74], x + 630, y + 295, 0.5, kBlack);
         // Preview card face (a queen of hearts) and back, 66 × 90.
-        const int cw = cairo_image_surface_get_width(cards.get()) / 6, ch = cairo_image_surface_get_height(cards.get()) / 15;
+        const int cw = cairo_image_surface_get_width(cards.get()) / 6,
+                  ch = cairo_image_surface_get_height(cards.get()) / 15;
         Sprite(cr, cards.get(), cw, ch, 2 * cw, 2 * ch, x + 95, y + 120, 66.0 / cw, 90.0 / ch);
         Sprite(cr, cards.get(), 0, 13 * ch, cw, 14 * ch, x + 175, y + 120, 66.0 / cw, 90.0 / ch);
         // Background miniature, tiled at 150 / W × 112.5 / H.
@@ -302,7 +306,8 @@ bool DrawReviewScreens(const std::string& stage, const std::string& textFile, co
         cairo_restore(cr);
         auto button = [&](int l, int t, int r, int b, double bx, double by, bool second) {
             int h = b - t;
-            Sprite(cr, menu.get(), l, t + (second ? h : 0), r, b + (second ? h : 0), x + bx, y + by);
+            Sprite(cr, menu.get(), l, t + (second ? h : 0), r, b + (second ? h : 0), x + bx,
+                   y + by);
         };
         button(1100, 600, 1140, 640, 380, 500, false);
         button(910, 600, 950, 640, 450, 460, true);

@@ -6,4 +6,5 @@
 
 // stage: the staging folder; texts: the UI text source (number, blank, text per line);
 // outDir: where the PNG files go. False when a sheet is missing or a file cannot be written.
-bool DrawReviewScreens(const std::string& stage, const std::string& texts, const std::string& outDir);
+bool DrawReviewScreens(const std::string& stage, const std::string& texts,
+                       const std::string& outDir);

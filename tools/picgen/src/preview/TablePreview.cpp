@@ -12,9 +12,8 @@ namespace {
 // One cell of the card-set image scaled to a card of size (w, h) at (x, y); with a colour it
 // is laid down as that colour through the cell's alpha (the game's modulating colour on a
 // white symbol), else as it is.
-void Cell(cairo_t* cr, const PreviewArt& art, int column, int row, double x, double y, double w, double h,
-          const Rgba* tint = nullptr, double alpha = 1)
-{
+void Cell(cairo_t* cr, const PreviewArt& art, int column, int row, double x, double y, double w,
+          double h, const Rgba* tint = nullptr, double alpha = 1) {
     cairo_save(cr);
     cairo_translate(cr, x, y);
     cairo_scale(cr, w / art.cellWidth, h / art.cellHeight);
@@ -31,15 +30,13 @@ void Cell(cairo_t* cr, const PreviewArt& art, int column, int row, double x, dou
     cairo_restore(cr);
 }
 
-int FaceColumn(int suit)
-{
+int FaceColumn(int suit) {
     // KREUZ 0, KARO 1, PIK 2, HERZ 3 → columns KREUZ 2, KARO 3, PIK 0, HERZ 1.
     static const int columns[4] = {2, 3, 0, 1};
     return columns[suit & 3];
 }
 
-void DrawCard(cairo_t* cr, const Card& card, bool faceDown, const PreviewArt& art)
-{
+void DrawCard(cairo_t* cr, const Card& card, bool faceDown, const PreviewArt& art) {
     double x = card.target.x, y = card.target.y, w = card.size.x, h = card.size.y;
     if (faceDown) {
         Cell(cr, art, 0, 13, x, y, w, h);
@@ -53,8 +50,7 @@ void DrawCard(cairo_t* cr, const Card& card, bool faceDown, const PreviewArt& ar
 
 } // namespace
 
-void DrawTable(cairo_t* cr, const KartenTisch& table, const PreviewArt& art)
-{
+void DrawTable(cairo_t* cr, const KartenTisch& table, const PreviewArt& art) {
     cairo_save(cr);
     cairo_set_source_surface(cr, art.cloth, 0, 0);
     cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_REPEAT);
@@ -64,7 +60,8 @@ void DrawTable(cairo_t* cr, const KartenTisch& table, const PreviewArt& art)
     for (int i = 0; i < table.piles.Count(); ++i) {
         const KartenStapel* pile = table.piles.Get(i);
         EmptyMarker m = pile->EmptyMarkerCells();
-        double x = pile->position.x, y = pile->position.y, w = pile->cardSize.x, h = pile->cardSize.y;
+        double x = pile->position.x, y = pile->position.y, w = pile->cardSize.x,
+               h = pile->cardSize.y;
         Cell(cr, art, m.frame.column, m.frame.row, x, y, w, h);
         if (m.hasSuit) {
             Cell(cr, art, m.suit.column, m.suit.row, x, y, w, h, &symbol);
@@ -84,8 +81,8 @@ void DrawTable(cairo_t* cr, const KartenTisch& table, const PreviewArt& art)
     }
 }
 
-void DrawPreview(Canvas& preview, const KartenTisch& table, const PreviewArt& art, const std::string& nameUtf8)
-{
+void DrawPreview(Canvas& preview, const KartenTisch& table, const PreviewArt& art,
+                 const std::string& nameUtf8) {
     Canvas full(1024, 768);
     DrawTable(full.cr(), table, art);
     // The part of the table the game uses (every place and card, and a margin), widened to
@@ -176,11 +173,14 @@ void DrawPreview(Canvas& preview, const KartenTisch& table, const PreviewArt& ar
             y += 17;
         }
         int packs = (table.deckSize + 51) / 52;
-        const SuitShape suits[4] = {SuitShape::Pik, SuitShape::Herz, SuitShape::Kreuz, SuitShape::Karo};
+        const SuitShape suits[4] = {SuitShape::Pik, SuitShape::Herz, SuitShape::Kreuz,
+                                    SuitShape::Karo};
         for (int i = 0; i < 4; ++i) {
-            PaintSuit(c, suits[i], 49 + (i - 1.5) * 16, 96, 12, IsRed(suits[i]) ? Hex(0xC81E2C) : Hex(0x1C1C24));
+            PaintSuit(c, suits[i], 49 + (i - 1.5) * 16, 96, 12,
+                      IsRed(suits[i]) ? Hex(0xC81E2C) : Hex(0x1C1C24));
         }
-        std::string count = std::to_string(table.deckSize) + (packs > 1 ? " (" + std::to_string(packs) + "\u00d7)" : "");
+        std::string count = std::to_string(table.deckSize) +
+                            (packs > 1 ? " (" + std::to_string(packs) + "\u00d7)" : "");
         draw::Text(c, count, 12, 49, 106, Mix(gui::kInk, gui::kPaperBottom, 0.25), Align::Center);
     });
 }

@@ -17,4 +17,5 @@ void DrawTable(cairo_t* cr, const KartenTisch& table, const PreviewArt& art);
 
 // "vorschau.png": the table scaled into the left 200 × 150 (the menu's preview frame), and a
 // note with the game's name and deck size in the remaining 100 × 150.
-void DrawPreview(Canvas& preview, const KartenTisch& table, const PreviewArt& art, const std::string& nameUtf8);
+void DrawPreview(Canvas& preview, const KartenTisch& table, const PreviewArt& art,
+                 const std::string& nameUtf8);

@@ -17,8 +17,7 @@ struct CatalogGame {
     std::string category, path, name; // Latin-1
 };
 
-std::vector<CatalogGame> ReadCatalog(const std::string& file)
-{
+std::vector<CatalogGame> ReadCatalog(const std::string& file) {
     std::ifstream in(file);
     std::vector<CatalogGame> games;
     std::vector<CatalogGame> pending;
@@ -57,8 +56,7 @@ std::vector<CatalogGame> ReadCatalog(const std::string& file)
     return games;
 }
 
-std::string DisplayUtf8(const std::string& latin1)
-{
+std::string DisplayUtf8(const std::string& latin1) {
     std::string out;
     for (char ch : latin1) {
         auto c = static_cast<unsigned char>(ch);
@@ -74,8 +72,7 @@ std::string DisplayUtf8(const std::string& latin1)
     return out;
 }
 
-std::string DiskName(const std::string& latin1)
-{
+std::string DiskName(const std::string& latin1) {
     std::string out;
     for (char ch : latin1) {
         auto c = static_cast<unsigned char>(ch);
@@ -93,8 +90,7 @@ std::string DiskName(const std::string& latin1)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::string stage, catalog, texts, screens;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--stage") == 0) {
@@ -111,13 +107,16 @@ int main(int argc, char** argv)
         return DrawReviewScreens(stage, texts, screens) ? 0 : 1;
     }
     if (stage.empty() || catalog.empty()) {
-        std::fprintf(stderr, "usage: kh_previews --stage DIR --catalog Games.kat\n"
-                             "       kh_previews --stage DIR --texts deutsch.txt --screens OUTDIR\n");
+        std::fprintf(stderr,
+                     "usage: kh_previews --stage DIR --catalog Games.kat\n"
+                     "       kh_previews --stage DIR --texts deutsch.txt --screens OUTDIR\n");
         return 2;
     }
     PreviewArt art;
-    art.cards = cairo_image_surface_create_from_png((stage + "/cards/karten/klassisch.PNG").c_str());
-    art.cloth = cairo_image_surface_create_from_png((stage + "/background/tisch/filz_gruen.PNG").c_str());
+    art.cards =
+        cairo_image_surface_create_from_png((stage + "/cards/karten/klassisch.PNG").c_str());
+    art.cloth =
+        cairo_image_surface_create_from_png((stage + "/background/tisch/filz_gruen.PNG").c_str());
     if (cairo_surface_status(art.cards) != CAIRO_STATUS_SUCCESS ||
         cairo_surface_status(art.cloth) != CAIRO_STATUS_SUCCESS) {
         std::fprintf(stderr, "kh_previews: the card set or the cloth is not staged yet\n");
@@ -128,7 +127,8 @@ int main(int argc, char** argv)
     auto games = ReadCatalog(catalog);
     int failures = 0;
     for (const CatalogGame& g : games) {
-        std::string folder = stage + "/games/" + DiskName(g.category) + "/" + DiskName(g.path) + "/";
+        std::string folder =
+            stage + "/games/" + DiskName(g.category) + "/" + DiskName(g.path) + "/";
         std::string definition = folder + DiskName(g.path) + ".game";
         KartenTisch table;
         // A fixed seed: the same deal, and so the same picture, in every build.
