@@ -10,6 +10,7 @@
 AppState::AppState(bool useFiles) : persistent(useFiles) {
     if (!persistent) return;
     ReadConfigurationFile(kConfigurationFileName);
+    globalStatistics.Read(kGlobalStatisticsFileName);
     LoadUiTexts(language);
     CatalogReader::ReadCardSetCatalog(cardSets);
     CatalogReader::ReadBackgroundCatalog(backgrounds);
@@ -26,7 +27,10 @@ AppState::~AppState() {
     sprite.reset();
     device.reset();
     window.reset();
-    if (persistent) WriteConfigurationFile(kConfigurationFileName);
+    if (persistent) {
+        globalStatistics.Write(kGlobalStatisticsFileName);
+        WriteConfigurationFile(kConfigurationFileName);
+    }
 }
 
 void AppState::ReleaseTextures() {

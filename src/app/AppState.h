@@ -8,6 +8,7 @@
 #include "data/ArchiveSet.h"
 #include "data/CatalogReader.h"
 #include "data/Configuration.h"
+#include "data/GlobalStatistics.h"
 #include "data/LanguageTexts.h"
 #include "data/PtrList.h"
 #include "platform/PresentParameters.h"
@@ -51,6 +52,9 @@ public:
     // Whether the accessor's instance reads the settings and texts at construction and
     // writes the settings when destroyed. Tests switch it off before the first access.
     static inline bool useFiles = true;
+
+    // Program-wide counters, read from "stats.hs" with the settings and written with them.
+    GlobalStatistics globalStatistics;
 
     int32_t runState = 0;         // 0 menu, 1 card game running, 2 quit requested
     Game* currentScene = nullptr; // receives window input; deleted at shutdown

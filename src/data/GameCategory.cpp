@@ -18,6 +18,7 @@ bool GameCategory::ReadBlock(WordReader& words, const std::function<void(GameInf
             // A game cut by the end of the input is kept with what it read.
             auto* game = new GameInfo();
             game->category = this;
+            game->statistics->category = this;
             game->catalogIndex = catalogIndex;
             bool complete = game->ReadBlock(words);
             if (onGame) onGame(*game);
@@ -35,6 +36,7 @@ void GameCategory::SetName(std::string text) {
 
 void GameCategory::AddGame(GameInfo* game) {
     game->category = this;
+    if (game->statistics) game->statistics->category = this;
     games.Append(game);
 }
 

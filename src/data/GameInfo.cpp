@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+GameInfo::GameInfo() : statistics(std::make_unique<GameStatistics>()) {
+    statistics->gameInfo = this;
+}
+
 bool GameInfo::ReadBlock(WordReader& words) {
     std::string word;
     while (words.Next(word)) {

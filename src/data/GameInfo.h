@@ -2,8 +2,12 @@
 // One game of the game catalog: its display name, its folder inside the
 // category's folder, the category it is listed in and the number of the
 // catalog file that listed it. The file names of a game (definition, preview,
-// statistics, quick save) all derive from the two folder names.
+// statistics, quick save) all derive from the two folder names. Each game
+// owns its statistics record from the moment it is created.
+#include "data/GameStatistics.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 
 struct GameCategory;
@@ -14,6 +18,12 @@ struct GameInfo {
     std::string path; // folder inside the category's folder
     GameCategory* category = nullptr;
     int32_t catalogIndex = 0;
+    std::unique_ptr<GameStatistics> statistics;
+
+    GameInfo();
+    // The statistics point back at their game, so a game stays where it was made.
+    GameInfo(const GameInfo&) = delete;
+    GameInfo& operator=(const GameInfo&) = delete;
 
     // Reads the words after "GAME_START" up to and including "GAME_ENDE".
     // "NAME:" and "PATH:" take the next word (the last one read wins); every

@@ -1,0 +1,151 @@
+#include "data/GameStatistics.h"
+
+#include "data/GameCategory.h"
+#include "data/GameInfo.h"
+#include "data/SafeFileWriter.h"
+#include "data/StatisticsValues.h"
+#include "data/TextEncoding.h"
+#include "data/WordReader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <locale>
+#include <memory>
+#include <sstream>
+
+void HighscoreEntry::SetName(const char* text) {
+    std::strncpy(name, text ? text : "", sizeof(name) - 1);
+    name[sizeof(name) - 1] = '\0';
+}
+
+bool GameStatistics::Qualifies(int score) const {
+    if (score == 0) return false;
+    int considered = std::min(highscores.Count(), maxEntries);
+    for (int i = 0; i < considered; ++i)
+        if (highscores.Get(i)->score < score) return true;
+    return highscores.Count() < maxEntries;
+}
+
+void GameStatistics::InsertEntry(HighscoreEntry* entry) {
+    InsertSorted(entry, maxEntries);
+}
+
+void GameStatistics::InsertSorted(HighscoreEntry* entry, int limit) {
+    if (!entry) return;
+    int count = highscores.Count();
+    int end = limit < 0 ? count : std::min(count, limit);
+    for (int i = 0; i < end; ++i) {
+        if (highscores.Get(i)->score < entry->score) {
+            highscores.Insert(entry, i);
+            return;
+        }
+    }
+    highscores.Append(entry);
+}
+
+void GameStatistics::Reset() {
+    wins = losses = 0;
+    time = 0.0;
+    moves = 0;
+    highscores.Clear();
+}
+
+std::filesystem::path GameStatistics::FilePath(const std::filesystem::path& workingDir) const {
+    // The game may have moved to another category record when catalogs were
+    // merged; its own pointer is the one that stays current.
+    const GameCategory* owner = gameInfo && gameInfo->category ? gameInfo->category : category;
+    std::string categoryFolder = owner ? owner->path : std::string();
+    std::string gameFolder = gameInfo ? gameInfo->path : std::string();
+    return workingDir /
+           TextEncoding::MemberNameToPath(categoryFolder + "\\" + gameFolder + "\\stats.hs");
+}
+
+void GameStatistics::Read(const std::filesystem::path& workingDir) {
+    std::ifstream input(FilePath(workingDir), std::ios::binary);
+    if (input) ReadFrom(input);
+}
+
+void GameStatistics::Write(const std::filesystem::path& workingDir) const {
+    std::filesystem::path file = FilePath(workingDir);
+    std::error_code ignored;
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    std::ostringstream text;
+    WriteTo(text);
+    SafeFileWriter::WriteWhole(file, text.str());
+}
+
+namespace {
+
+// Reads the fields of one entry up to "P_EINTRAG_ENDE" (or the end of the input).
+void ReadEntry(WordReader& words, HighscoreEntry& entry) {
+    using namespace StatisticsValues;
+    std::string word;
+    while (words.Next(word)) {
+        if (word == "P_EINTRAG_ENDE") return;
+        if (word == "DATUM:") {
+            ReadInt(words, entry.day);
+            ReadInt(words, entry.month);
+            ReadInt(words, entry.year);
+        } else if (word == "PUNKTE:") {
+            ReadInt(words, entry.score);
+        } else if (word == "WIN:") {
+            int won = entry.won ? 1 : 0;
+            ReadInt(words, won);
+            entry.won = won != 0;
+        } else if (word == "ZEIT:") {
+            ReadTime(words, entry.time);
+        } else if (word == "NAME:") {
+            std::string name;
+            if (!words.Next(name)) return;
+            std::replace(name.begin(), name.end(), '_', ' ');
+            entry.SetName(name.c_str());
+        }
+    }
+}
+
+} // namespace
+
+void GameStatistics::ReadFrom(std::istream& input) {
+    using namespace StatisticsValues;
+    WordReader words(input);
+    std::string word;
+    while (words.Next(word)) {
+        if (word == "ANZ_WIN:")
+            ReadInt(words, wins);
+        else if (word == "ANZ_LOSE:")
+            ReadInt(words, losses);
+        else if (word == "ZEIT:")
+            ReadTime(words, time);
+        else if (word == "ANZ_MOVES:")
+            ReadInt(words, moves);
+        else if (word == "P_EINTRAG_START") {
+            auto entry = std::make_unique<HighscoreEntry>();
+            ReadEntry(words, *entry);
+            InsertSorted(entry.release(), -1);
+        }
+    }
+}
+
+void GameStatistics::WriteTo(std::ostream& output) const {
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text << "ANZ_WIN:\t" << wins << '\n';
+    text << "ANZ_LOSE:\t" << losses << '\n';
+    text << "ZEIT:\t" << time << '\n';
+    text << "ANZ_MOVES:\t" << moves << '\n';
+    int written = std::min(highscores.Count(), maxEntries);
+    for (int i = 0; i < written; ++i) {
+        const HighscoreEntry& entry = *highscores.Get(i);
+        std::string name = entry.name;
+        // A name is one word in the file: blanks become underscores, and the
+        // other white space a typed name could hold would split it.
+        for (char& c : name)
+            if (WordReader::IsSpace(static_cast<unsigned char>(c))) c = '_';
+        if (name.empty()) name = "_";
+        text << "P_EINTRAG_START\tDATUM:\t" << entry.day << '\t' << entry.month << '\t'
+             << entry.year << "\tPUNKTE:\t" << entry.score << "\tWIN:\t" << (entry.won ? 1 : 0)
+             << "\tNAME:\t" << name << "\tZEIT:\t" << entry.time << "\tP_EINTRAG_ENDE\t\n";
+    }
+    output << text.str();
+}

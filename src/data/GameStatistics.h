@@ -1,0 +1,60 @@
+#pragma once
+// The statistics of one game: wins, losses, playing time, moves and the
+// highscore list (best first), kept in "CATEGORY/GAME/stats.hs" below the
+// working directory. Read while the catalog is parsed, changed in memory
+// while the program runs, written once at exit.
+#include "data/PtrList.h"
+
+#include <filesystem>
+#include <istream>
+#include <ostream>
+
+struct GameCategory;
+struct GameInfo;
+
+// One line of the highscore list. The name is NUL-terminated and starts empty.
+struct HighscoreEntry {
+    char name[1000] = {};
+    int day = 0, month = 0, year = 0;
+    int score = 0;
+    double time = 0.0;
+    bool won = false;
+
+    // Copies the text into `name`, cut to fit.
+    void SetName(const char* text);
+};
+
+class GameStatistics {
+public:
+    int wins = 0, losses = 0;
+    double time = 0.0;
+    int moves = 0;
+    PtrList<HighscoreEntry, true> highscores;
+    int maxEntries = 10;
+    GameCategory* category = nullptr;
+    GameInfo* gameInfo = nullptr;
+
+    // A score of 0 never enters the list; any other score does when one of the
+    // first ten entries is lower or the list still has room.
+    bool Qualifies(int score) const;
+    // Inserts before the first of the first ten entries with a lower score,
+    // else appends; equal scores keep the older entry first. Takes ownership.
+    void InsertEntry(HighscoreEntry* entry);
+    // Counters to 0 and an empty list.
+    void Reset();
+
+    // The file "CATEGORY/GAME/stats.hs" below workingDir. A missing file leaves
+    // the record as it is; writing creates the folders and replaces the file
+    // in one step (nothing is written when that fails).
+    void Read(const std::filesystem::path& workingDir);
+    void Write(const std::filesystem::path& workingDir) const;
+    std::filesystem::path FilePath(const std::filesystem::path& workingDir) const;
+
+    void ReadFrom(std::istream& input);
+    void WriteTo(std::ostream& output) const;
+
+private:
+    // Inserts before the first entry with a lower score among the first
+    // `limit` entries (all of them for a negative limit), else appends.
+    void InsertSorted(HighscoreEntry* entry, int limit);
+};

@@ -1,0 +1,62 @@
+#include "data/GlobalStatistics.h"
+
+#include "data/SafeFileWriter.h"
+#include "data/StatisticsValues.h"
+#include "data/WordReader.h"
+
+#include <fstream>
+#include <locale>
+#include <sstream>
+
+void GlobalStatistics::Read(const std::filesystem::path& path) {
+    std::ifstream input(path, std::ios::binary);
+    if (input) ReadFrom(input);
+}
+
+bool GlobalStatistics::Write(const std::filesystem::path& path) const {
+    std::ostringstream text;
+    WriteTo(text);
+    return SafeFileWriter::WriteWhole(path, text.str());
+}
+
+void GlobalStatistics::ReadFrom(std::istream& input) {
+    using namespace StatisticsValues;
+    WordReader words(input);
+    std::string word;
+    while (words.Next(word)) {
+        if (word == "ANZ_WIN:")
+            ReadInt(words, wins);
+        else if (word == "ANZ_LOSE:")
+            ReadInt(words, losses);
+        else if (word == "ZEIT:")
+            ReadTime(words, gameTime);
+        else if (word == "ANZ_MOVES:")
+            ReadInt(words, moves);
+        else if (word == "ANZ_UNDO:")
+            ReadInt(words, undoSteps);
+        else if (word == "ZEIT_SPIEL:")
+            ReadTime(words, programTime);
+        else if (word == "ANZ_KLICK:")
+            ReadInt(words, clicks);
+        else if (word == "ANZ_DBL_KL:")
+            ReadInt(words, doubleClicks);
+        else if (word == "MOUSEMETER:")
+            ReadInt(words, mouseDistance);
+    }
+}
+
+void GlobalStatistics::WriteTo(std::ostream& output) const {
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    auto line = [&](const char* key, auto value) { text << key << '\t' << value << '\n'; };
+    line("ANZ_WIN:", wins);
+    line("ANZ_LOSE:", losses);
+    line("ZEIT:", gameTime);
+    line("ANZ_MOVES:", moves);
+    line("ANZ_UNDO:", undoSteps);
+    line("ZEIT_SPIEL:", programTime);
+    line("ANZ_KLICK:", clicks);
+    line("ANZ_DBL_KL:", doubleClicks);
+    line("MOUSEMETER:", mouseDistance);
+    output << text.str();
+}
