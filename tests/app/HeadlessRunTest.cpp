@@ -93,7 +93,8 @@ TEST(HeadlessRun, ACompleteBaseArchiveStartsWithoutComplaint) {
     SDL_Init(0);
     std::vector<GameArchiveWriter::Member> members;
     for (int slot : TextureTable::LoadOrder())
-        members.push_back({TextureTable::SlotName(slot), MakePng(4, 4, [](int, int) { return 0xFF808080u; })});
+        members.push_back(
+            {TextureTable::SlotName(slot), MakePng(4, 4, [](int, int) { return 0xFF808080u; })});
     ASSERT_TRUE(GameArchiveWriter::Write(dir / "base.gob", members));
     const RunResult r = RunProgram("--frames 3 --require-content --screenshot shot.png", dir);
     EXPECT_EQ(r.code, 0) << r.output;
@@ -110,7 +111,7 @@ TEST(HeadlessRun, ScriptedClicksReachTheScene) {
                                         "2 click 150 200\n"
                                         "2 dblclick 150 200\n"
                                         "3 screenshot mid.png\n";
-    const RunResult r = RunProgram("--frames 6 --script input.txt --step 0.02", dir);
+    const RunResult r = RunProgram("--frames 6 --script input.txt --step 0.02 --test-scene", dir);
     ASSERT_EQ(r.code, 0) << r.output;
     // The test scene draws one yellow square per click received (a double click releases twice).
     const Picture p = ReadPicture(dir / "mid.png", 300 + 14 * 3 + 5, 705);

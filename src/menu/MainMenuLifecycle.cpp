@@ -1,0 +1,168 @@
+// A game's life under the menu: starting and restarting it, the end of a game (won, left to
+// the menu, or a new game asked for), the counting of the result and the highscore entry.
+#include "menu/MainMenu.h"
+
+#include "app/AppState.h"
+#include "app/SoundHooks.h"
+#include "data/GameStatistics.h"
+#include "game/SolitärGame.h"
+
+#include <ctime>
+
+void MainMenu::StartGame() {
+    app->shotRecoil = 0.0;
+    app->targetHover = 0;
+    game.reset();
+    GameCategory* category = categories.Get(listCategory);
+    GameInfo* info = GameAt(listCategory, chosenGame);
+    if (!category || !info) return;
+    game = std::make_unique<SolitärGame>(category, info, seed);
+    if (seed) seed = *seed + 1;
+    app->runState = 1;
+    DeleteThemeObjects();
+    CreateThemeObjects();
+}
+
+void MainMenu::RestartGame() {
+    game.reset();
+    GameCategory* category = categories.Get(listCategory);
+    GameInfo* info = GameAt(listCategory, chosenGame);
+    if (!category || !info) return;
+    game = std::make_unique<SolitärGame>(category, info, seed);
+    if (seed) seed = *seed + 1;
+}
+
+void MainMenu::StartGameByFolders(const std::string& categoryPath, const std::string& gamePath) {
+    for (int c = 0; c < categories.Count(); ++c) {
+        const GameCategory* category = categories[c];
+        if (category->path != categoryPath) continue;
+        for (int g = 0; g < category->games.Count(); ++g) {
+            if (category->games[g]->path != gamePath) continue;
+            listCategory = c;
+            chosenGame = g;
+            ShowPage(PageGames);
+            StartGame();
+            return;
+        }
+    }
+    // A game the archives hold but no catalog lists: its folder names stand in for its
+    // names, and it is listed from now on so that its statistics are kept like any other.
+    auto* category = new GameCategory;
+    category->path = categoryPath;
+    category->name = categoryPath;
+    auto* info = new GameInfo;
+    info->path = gamePath;
+    info->name = gamePath;
+    if (info->statistics) info->statistics->gameInfo = info;
+    category->AddGame(info);
+    if (info->statistics) info->statistics->Read(std::filesystem::path());
+    categories.Append(category);
+    listCategory = categories.Count() - 1;
+    chosenGame = 0;
+    ShowPage(PageGames);
+    StartGame();
+}
+
+void MainMenu::CreateThemeObjects() {
+    // FIXME: the chatter characters (PlapperMädel1, PlapperMädel2, PlapperTarzan) and the
+    // animated background (HintergrundSaloon for theme 1, else HintergrundDschungel) are
+    // created here once those classes exist.
+}
+
+void MainMenu::DeleteThemeObjects() {
+    app->chatterLeft.Delete();
+    app->chatterRight.Delete();
+    app->chatterSpare.Delete();
+    app->animatedBackground.Delete();
+}
+
+std::unique_ptr<HighscoreEntry> MainMenu::MakeEntry(bool won, int score) const {
+    auto entry = std::make_unique<HighscoreEntry>();
+    entry->won = won;
+    entry->score = score;
+    entry->time = game->table.gameTime;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    entry->day = local.tm_mday;
+    entry->month = local.tm_mon + 1;
+    entry->year = local.tm_year + 1900;
+    return entry;
+}
+
+void MainMenu::CountResult(bool won) {
+    GameStatistics* statistics = game->gameInfo ? game->gameInfo->statistics.get() : nullptr;
+    if (won) {
+        ++app->globalStatistics.wins;
+        if (statistics) ++statistics->wins;
+    } else {
+        ++app->globalStatistics.losses;
+        if (statistics) ++statistics->losses;
+    }
+}
+
+void MainMenu::HandleGameEnd() {
+    const int score = game->ComputeScore();
+    const GameStatistics* statistics = game->gameInfo ? game->gameInfo->statistics.get() : nullptr;
+    const bool qualifies = statistics && statistics->Qualifies(score);
+    const bool moved = game->table.undoIndex >= 1;
+
+    switch (game->gameState) {
+    case SolitärGame::StateNewGame:
+        if (endHandled) return;
+        endHandled = true;
+        // A new game asked for counts as a loss even before the first move.
+        CountResult(false);
+        if (qualifies && moved) {
+            pendingEntry = MakeEntry(false, score);
+            ShowPage(PageResult); // over the running game; confirming it deals anew
+        } else {
+            RestartGame();
+        }
+        return;
+    case SolitärGame::StateLeaveToMenu:
+        if (!moved) {
+            ShowPage(PageMain);
+        } else {
+            if (qualifies) {
+                pendingEntry = MakeEntry(false, score);
+                ShowPage(PageResult);
+            } else {
+                ShowPage(PageMain);
+            }
+            CountResult(false);
+        }
+        break;
+    case SolitärGame::StateWon:
+        ShowPage(PageResult);
+        if (qualifies) {
+            CountResult(true);
+            pendingEntry = MakeEntry(true, score);
+        }
+        break;
+    default:
+        return;
+    }
+    StartMenuMusic(*app);
+    app->runState = 0;
+}
+
+void MainMenu::HandOverEntry() {
+    if (!pendingEntry) return;
+    GameStatistics* statistics =
+        game && game->gameInfo ? game->gameInfo->statistics.get() : nullptr;
+    if (statistics)
+        statistics->InsertEntry(pendingEntry.release());
+    else
+        pendingEntry.reset();
+    shiftHeld = false;
+}
+
+void MainMenu::ConfirmResult() {
+    if (pendingEntry) {
+        if (pendingEntry->name[0] == '\0') return;
+        HandOverEntry();
+    }
+    if (app->runState == 1 && endHandled) RestartGame();
+    ShowPage(PageMain);
+}
