@@ -2,11 +2,13 @@
 
 #include "app/AppState.h"
 #include "data/ArchiveSet.h"
+#include "data/GameStatistics.h"
 #include "game/SolitärGame.h"
 #include "media/DrawSprite.h"
 #include "platform/VirtualKeys.h"
 
 #include <algorithm>
+#include <filesystem>
 
 bool DirectGameScene::GameExists(const std::string& categoryPath, const std::string& gamePath) {
     AppState& app = GetAppState();
@@ -27,7 +29,9 @@ bool DirectGameScene::GameExists(const std::string& categoryPath, const std::str
 
 DirectGameScene::DirectGameScene(const std::string& categoryPath, const std::string& gamePath,
                                  std::optional<uint32_t> seed)
-    : seed(seed) {
+    : seed(seed), keepStatistics(AppState::useFiles) {
+    // A real run keeps each game's statistics in its folder, as the menu does; test runs
+    // leave the player's files alone.
     GameCatalog::Load(catalog);
     for (GameCategory* c : catalog) {
         if (c->path != categoryPath) continue;
@@ -47,12 +51,14 @@ DirectGameScene::DirectGameScene(const std::string& categoryPath, const std::str
         category->games.Append(info);
         catalog.Append(category);
     }
+    if (keepStatistics) info->statistics->Read(std::filesystem::current_path());
     StartGame();
 }
 
 DirectGameScene::~DirectGameScene() {
     game.reset();
     app->runState = 0;
+    if (keepStatistics && info) info->statistics->Write(std::filesystem::current_path());
 }
 
 void DirectGameScene::StartGame() {
@@ -89,11 +95,6 @@ void DirectGameScene::OnKeyUp(uint32_t key) {
 }
 
 void DirectGameScene::OnKeyDown(uint32_t key) {
-    // Until the in-game screens exist, Escape leaves the program.
-    if (key == VirtualKey::Escape) {
-        app->runState = 2;
-        return;
-    }
     game->OnKeyDown(key);
 }
 

@@ -2,7 +2,8 @@
 // The top scene of a game opened directly from the command line (kartenhaus --game
 // CATEGORY/GAME): it holds the card-game scene as its child the way the menu does,
 // forwards input, Update and Render to it, asks it after every Update whether the game
-// has ended, deals the same game again when it has, and draws the mouse pointer.
+// has ended, deals the same game again when it has, and draws the mouse pointer. Leaving
+// to the main menu from the game menu ends the run.
 #include "app/Game.h"
 #include "data/GameCatalog.h"
 
@@ -52,4 +53,5 @@ private:
     std::unique_ptr<SolitärGame> game;
     int gamesEnded = 0;
     int gamesWon = 0;
+    bool keepStatistics;
 };

@@ -3,14 +3,16 @@
 
 #include "app/AppState.h"
 #include "data/CatalogSelection.h"
+#include "data/GameCategory.h"
+#include "data/GameStatistics.h"
 #include "game/CardRuns.h"
+#include "game/ThemeHooks.h"
 #include "media/BitmapText.h"
 #include "media/CardDrawing.h"
 #include "media/ChooseMusic.h"
 #include "media/DrawSprite.h"
 #include "media/MusicPlayer.h"
 #include "menu/GUIElement.h"
-#include "data/GameCategory.h"
 #include "platform/PlatformTimer.h"
 #include "platform/Texture.h"
 
@@ -42,6 +44,8 @@ SolitärGame::SolitärGame(GameCategory* category, GameInfo* gameInfo, std::opti
     SetSceneMode(ModePlaying);
     // The in-game screens (top bar, menu button, game menu, options, rules, toolbar and
     // statistics pages) go into element slots 0, 2, 3, 4, 5, 7 and 8.
+    BuildScreens();
+    SetSceneMode(ModePlaying);
     LoadGameDefinition(category, gameInfo);
     ChooseMusic();
 }
@@ -53,6 +57,7 @@ void SolitärGame::ChooseMusic() {
 }
 
 SolitärGame::~SolitärGame() {
+    SyncStatistics();
     // The table releases its goal list, undo snapshots, deck and piles; the Game base then
     // deletes the GUI elements.
 }
@@ -81,6 +86,10 @@ void SolitärGame::SetSceneMode(int mode) {
         break;
     }
     sceneMode = mode;
+    // The pointer now lies on another screen: its hover look follows at once, not only at
+    // the next mouse move.
+    hoveredElement = nullptr;
+    HitTestElements(-1);
 }
 
 void SolitärGame::CopySettingsToTable() {
@@ -100,6 +109,12 @@ void SolitärGame::LoadGameDefinition(GameCategory* newCategory, GameInfo* newGa
     CopySettingsToTable();
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     table.LoadGameDefinition(text, seed.value_or(PlatformTimer::TickCount()));
+    ResetAfterLoad();
+    SyncStatistics();
+}
+
+void SolitärGame::ResetAfterLoad() {
+    // The old cards are gone: nothing may still point at them.
     grabbedCard = nullptr;
     buttonHeld = dragMoved = false;
     doubleClickLockout = 0.0;
@@ -131,6 +146,12 @@ std::string SolitärGame::StatusCaption() const {
 void SolitärGame::Update() {
     idleTime += app->realFrameTime;
     if (sceneMode == ModePlaying) {
+        // Only one character talks at a time.
+        if (!ThemeHooks::ChatterBusy(app->chatterRight.get()))
+            ThemeHooks::ChatterUpdate(app->chatterLeft.get());
+        if (!ThemeHooks::ChatterBusy(app->chatterLeft.get()))
+            ThemeHooks::ChatterUpdate(app->chatterRight.get());
+        ThemeHooks::BackgroundUpdate(*app);
         if (app->forceWinSignal) {
             app->forceWinSignal = false;
             table.forceWin = true;
@@ -143,6 +164,8 @@ void SolitärGame::Update() {
     if (!app->paused) {
         CopySettingsToTable();
         if (gameState != StateWon) table.gameTime += app->frameTime;
+        if (GameStatistics* stats = Statistics()) stats->time += app->frameTime;
+        app->globalStatistics.gameTime += app->frameTime;
         if (doubleClickLockout > 0.0) doubleClickLockout -= app->realFrameTime;
         for (Card* card : deck)
             card->markState = 0;
@@ -152,6 +175,7 @@ void SolitärGame::Update() {
         table.UpdatePiles(app->realFrameTime);
         StepBounce();
         table.UpdateTimeScore(app->frameTime);
+        SyncStatistics(); // automatic fills may have moved cards
     }
     if (sceneMode == ModeOptions) {
         previewTime += app->realFrameTime;
@@ -159,10 +183,11 @@ void SolitärGame::Update() {
         previewRank = t % 13;
         previewSuit = (t / 13) % 4;
     }
-    if (app->musicVolume == 100 && app->musicPlayer && app->musicPlayer->IsFinished()) ChooseMusic();
+    if (app->musicVolume == 100 && app->musicPlayer && app->musicPlayer->IsFinished())
+        ChooseMusic();
 }
 
-void SolitärGame::DrawTableBackground() {
+void SolitärGame::DrawTableBackground(float originX, float originY, float scaleX, float scaleY) {
     const BackgroundEntry* entry = app->currentBackground;
     if (!entry) return;
     const auto b = static_cast<uint32_t>(std::clamp(app->backgroundBrightness, 0, 255));
@@ -176,14 +201,16 @@ void SolitärGame::DrawTableBackground() {
     if (entry->tiled && tiles <= maxBackgroundTiles) {
         for (int x = 0; x < app->screenWidth; x += w)
             for (int y = 0; y < app->screenHeight; y += h)
-                DrawSprite(*app, AppState::BackgroundSlot, source, {1.0f, 1.0f},
-                           {static_cast<float>(x), static_cast<float>(y)}, colour);
+                DrawSprite(*app, AppState::BackgroundSlot, source, {scaleX, scaleY},
+                           {originX + static_cast<float>(x) * scaleX,
+                            originY + static_cast<float>(y) * scaleY},
+                           colour);
         return;
     }
-    DrawSprite(
-        *app, AppState::BackgroundSlot, source,
-        {static_cast<float>(app->screenWidth) / w, static_cast<float>(app->screenHeight) / h},
-        {0.0f, 0.0f}, colour);
+    DrawSprite(*app, AppState::BackgroundSlot, source,
+               {static_cast<float>(app->screenWidth) / w * scaleX,
+                static_cast<float>(app->screenHeight) / h * scaleY},
+               {originX, originY}, colour);
 }
 
 void SolitärGame::DrawCards() {
@@ -192,7 +219,7 @@ void SolitärGame::DrawCards() {
     for (const CardRun& run : runs) {
         const Card* card = run.first;
         for (int i = 0; i < run.count && card; ++i, card = card->cardAbove)
-            DrawCard(*app, *card);
+            DrawCard(*app, *card, i + 1 < run.count ? card->cardAbove : nullptr);
     }
 }
 
@@ -217,9 +244,14 @@ void SolitärGame::DrawStatusBar() {
 
 void SolitärGame::Render() {
     DrawTableBackground();
+    ThemeHooks::BackgroundDrawBack(*app);
     for (const KartenStapel* pile : piles)
-        DrawEmptyMarker(*app, *pile);
+        DrawEmptyMarker(*app, *pile,
+                        pile->FaceDownCount() ? pile->faceDownCards[0] : pile->visibleCards[0]);
     DrawCards();
+    ThemeHooks::BackgroundDrawFront(*app);
+    ThemeHooks::ChatterDraw(app->chatterLeft.get());
+    ThemeHooks::ChatterDraw(app->chatterRight.get());
     if (IsGameWon()) {
         const std::string& text = app->UiTextOrEmpty(uiTextWon);
         if (text != winShown) {

@@ -2,6 +2,8 @@
 #include "app/AppState.h"
 #include "app/SoundHooks.h"
 #include "game/SolitärGame.h"
+#include "game/ThemeHooks.h"
+#include "menu/GUIElement.h"
 
 namespace {
 
@@ -76,12 +78,31 @@ void SolitärGame::OnMouseMove(uint32_t x, uint32_t y) {
     } else {
         HitTestElements(-1);
     }
-    // The background animation's pointer (Part of the themes) is offered moves in play only.
-    if (sceneMode != ModePlaying) app->targetHover = 0;
+    // The background animation is offered pointer moves in play only.
+    if (sceneMode == ModePlaying)
+        ThemeHooks::BackgroundMouseMove(*app, x, y);
+    else
+        app->targetHover = 0;
+}
+
+void SolitärGame::PassPressToThemes(uint32_t x, uint32_t y, bool release) {
+    if (sceneMode != ModePlaying) return;
+    PlapperMaschine* a = app->chatterLeft.get();
+    PlapperMaschine* b = app->chatterRight.get();
+    auto pass = release ? ThemeHooks::ChatterButtonUp : ThemeHooks::ChatterButtonDown;
+    if (!ThemeHooks::ChatterBusy(b)) pass(a, x, y);
+    if (!ThemeHooks::ChatterBusy(a)) pass(b, x, y);
+    if (release)
+        ThemeHooks::BackgroundButtonUp(*app, x, y);
+    else
+        ThemeHooks::BackgroundButtonDown(*app, x, y);
 }
 
 void SolitärGame::OnLeftButtonDown(uint32_t x, uint32_t y) {
-    if (HitTestElements(-1)) return;
+    if (HitTestElements(-1)) {
+        PassPressToThemes(x, y, false);
+        return;
+    }
     if (app->paused) return;
     pressPoint = At(x, y);
     buttonHeld = true;
@@ -130,7 +151,7 @@ void SolitärGame::OnLeftButtonUp(uint32_t x, uint32_t y) {
     const int ix = static_cast<int>(x), iy = static_cast<int>(y);
     if (HitTestElements(1)) {
         PlaySound(*app, SoundMenuClick);
-        // The element's action belongs to the in-game screens.
+        if (hoveredElement) ElementAction(hoveredElement->GetId());
     } else if (doubleClickLockout <= 0.0) {
         if (app->paused) return;
         if (grabbedCard && dragMoved && grabbedCard->owner &&
@@ -139,14 +160,20 @@ void SolitärGame::OnLeftButtonUp(uint32_t x, uint32_t y) {
         else if (!dragMoved)
             ClickPile(ix, iy);
     }
+    PassPressToThemes(x, y, true);
+    SyncStatistics();
     pressPoint = At(x, y);
     buttonHeld = false;
     dragMoved = false;
     if (gameState == StateWon && doubleClickLockout <= 0.0) skipWinAnimation = true;
 }
 
-void SolitärGame::OnLeftDoubleClick(uint32_t, uint32_t) {
-    if (!grabbedCard) return; // the background animation takes double clicks on the table
+void SolitärGame::OnLeftDoubleClick(uint32_t x, uint32_t y) {
+    if (!grabbedCard) {
+        // A double click on the empty table belongs to the background animation.
+        ThemeHooks::BackgroundDoubleClick(*app, x, y);
+        return;
+    }
     if (app->paused) return;
     KartenStapel* pile = grabbedCard->owner;
     if (pile && pile->AutoMoveCard(grabbedCard)) {
@@ -156,5 +183,6 @@ void SolitärGame::OnLeftDoubleClick(uint32_t, uint32_t) {
         table.failedDoubleClicks += 1;
         PlaySound(*app, SoundNothingMoved);
     }
+    SyncStatistics();
     doubleClickLockout = 0.3;
 }

@@ -3,9 +3,9 @@
 // the win animation's schedule.
 #include "TableTestSupport.h"
 
+#include "data/GameCategory.h"
 #include "game/CardRuns.h"
 #include "media/DrawSprite.h"
-#include "data/GameCategory.h"
 
 namespace {
 
@@ -87,6 +87,7 @@ TEST_F(RenderTest, StatusBarNamesTheGameOnceWhenCategoryAndGameAgree) {
     category.name = "Patiencen";
     EXPECT_EQ(game->StatusCaption(), "Patiencen - Leiter");
 
+    game->SetSceneMode(0); // no screen, so the GUI atlas draws only the bar
     SpriteRecorder recorder;
     game->Render();
     const auto bar = CallsOfSlot(recorder, SolitärGame::MenuSlot);

@@ -1,0 +1,61 @@
+#include "game/StatisticsTexts.h"
+
+#include "data/GameStatistics.h"
+#include "data/LanguageTexts.h"
+#include "data/TextFormatter.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstring>
+
+namespace StatisticsTexts {
+
+namespace {
+
+constexpr int textClock = 59, textScore = 60, textTotalTime = 93, textEntryTime = 94;
+constexpr int textMoves = 95, textWins = 96, textLosses = 97, textPercentage = 98;
+constexpr int textName = 99, textDate = 100, textEntryScore = 101;
+
+std::string Format(const LanguageTexts& texts, int slot, std::initializer_list<FormatArg> args) {
+    return FormatText(texts.UiTextOrEmpty(slot), args);
+}
+
+} // namespace
+
+int WholeSeconds(double seconds) {
+    if (!(seconds > 0.0)) return 0;
+    if (seconds >= static_cast<double>(INT_MAX)) return INT_MAX;
+    return static_cast<int>(seconds);
+}
+
+int WinPercentage(int wins, int losses) {
+    const long long counted = static_cast<long long>(wins) + losses;
+    if (counted <= 0) return 0;
+    const long long percentage = static_cast<long long>(wins) * 100 / counted;
+    return static_cast<int>(std::clamp(percentage, 0LL, 100LL));
+}
+
+std::string TopBar(const LanguageTexts& texts, double gameTime, int score) {
+    const int s = WholeSeconds(gameTime);
+    return Format(texts, textClock, {s / 60, s % 60}) + "     " + Format(texts, textScore, {score});
+}
+
+std::string HighscoreRow(const LanguageTexts& texts, int index, const HighscoreEntry& entry) {
+    const int s = WholeSeconds(entry.time);
+    const std::string name(entry.name, strnlen(entry.name, sizeof(entry.name)));
+    return FormatText("%d. ", {index + 1}) + Format(texts, textName, {name}) + " " +
+           Format(texts, textEntryTime, {s / 60, s % 60}) + "\n" +
+           Format(texts, textDate, {entry.day, entry.month, entry.year}) + " " +
+           Format(texts, textEntryScore, {entry.score}) + " ";
+}
+
+std::string Summary(const LanguageTexts& texts, const GameStatistics& stats) {
+    const int s = WholeSeconds(stats.time);
+    return Format(texts, textTotalTime, {s / 3600, s / 60 % 60, s % 60}) + "\n" +
+           Format(texts, textMoves, {stats.moves}) + "\n" + Format(texts, textWins, {stats.wins}) +
+           "\n" + Format(texts, textLosses, {stats.losses}) + "\n" +
+           Format(texts, textPercentage, {WinPercentage(stats.wins, stats.losses)});
+}
+
+} // namespace StatisticsTexts
