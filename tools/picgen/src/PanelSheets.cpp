@@ -45,8 +45,9 @@ void DrawOptionsSheet(Canvas& canvas) {
 
 void DrawHelpSheet(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
-    Panel(cr, 700, 525, 28, 50);
-    Well(cr, 90, 70, 520, 378, 14);
+    // The title band ends above the text, which starts at 75.
+    Panel(cr, 700, 525, 24, 48);
+    Well(cr, 90, 73, 520, 375, 14);
     SuitRow(cr, 350, 498, 14, 24);
 }
 
