@@ -110,8 +110,9 @@ public:
     // first; false on any failure.
     bool WriteQuickSave(const std::string& path) const;
     // Rebuilds the game from a quick save: loads the definition afresh, drops the
-    // dealt cards, creates the saved cards and gives them to the piles by id, and
-    // makes the loaded table the only undo state.
+    // dealt cards, creates the saved cards and gives them to the piles by id (the
+    // n-th block of an id to the n-th pile of that id), and makes the loaded
+    // table the only undo state.
     void ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes,
                        uint32_t seed);
     // The same from the file at path; ResultFail and no change when it cannot be read.

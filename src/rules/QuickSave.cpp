@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <unordered_map>
 
 QuickSaveFile KartenTisch::ToQuickSave() const {
     QuickSaveFile save;
@@ -53,6 +54,10 @@ void KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view defi
     failedDoubleClicks = save.failedDoubleClicks;
     gameTime = save.gameTime;
 
+    // Several piles may share an id; the save lists them in pile order, so the
+    // n-th block of an id goes back to the n-th pile of that id (further blocks
+    // of the id to its first pile).
+    std::unordered_map<int, size_t> blocksOfId;
     for (const SavedPile& saved : save.piles) {
         std::vector<Card*> visible, faceDown;
         for (const SavedCard& savedCard : saved.cards) {
@@ -76,7 +81,8 @@ void KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view defi
         if (!saved.closed) continue;
         std::vector<KartenStapel*> receivers = PilesWithId(saved.id);
         if (receivers.empty()) continue;
-        KartenStapel* pile = receivers.front();
+        const size_t nth = blocksOfId[saved.id]++;
+        KartenStapel* pile = nth < receivers.size() ? receivers[nth] : receivers.front();
         for (Card* card : visible)
             pile->visibleCards.Append(card);
         for (Card* card : faceDown)
