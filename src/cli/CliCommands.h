@@ -1,12 +1,13 @@
 #pragma once
-// The three commands of kartenhaus-cli. Each returns the process exit status.
+// The commands of kartenhaus-cli. Each returns the process exit status.
 class CliOptions;
 
 constexpr int kExitOk = 0;
-constexpr int kExitProblems = 1; // lint found problems
+constexpr int kExitProblems = 1; // lint found problems, soak broke an invariant
 constexpr int kExitUsage = 2;    // usage error, unreadable file, malformed moves file
 constexpr int kExitRefused = 3;  // replay: a move was refused
 
 int RunDeal(const CliOptions& options);
 int RunReplay(const CliOptions& options);
 int RunLint(const CliOptions& options);
+int RunSoak(const CliOptions& options);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { None, Deal, Replay, Lint };
+enum class CliCommand { None, Deal, Replay, Lint, Soak };
 
 class CliOptions {
 public:
@@ -21,7 +21,9 @@ public:
     std::string layout;             // --layout
     std::string moves;              // --moves
     bool print = false;             // --print
-    std::vector<std::string> files; // lint
+    std::vector<std::string> files; // lint and soak
+    int games = 10;                 // soak: games per definition
+    int steps = 300;                // soak: random steps per game
 
     // Category and game folder of --game, split at the first '/' or '\'.
     std::string CategoryFolder() const;

@@ -1,4 +1,4 @@
-// kartenhaus-cli: deals, replays and checks games with the rules engine alone,
+// kartenhaus-cli: deals, replays, checks and soaks games with the rules engine alone,
 // without a window or sound.
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
         return RunReplay(options);
     case CliCommand::Lint:
         return RunLint(options);
+    case CliCommand::Soak:
+        return RunSoak(options);
     case CliCommand::None:
         break;
     }
