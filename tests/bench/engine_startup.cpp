@@ -1,0 +1,193 @@
+// Start-up of the game, headless, on the data directory the build produces:
+//  - the whole program from process start until it exits after its first presented menu
+//    frame (`kartenhaus --frames 1`), with the peak memory of that process;
+//  - its three large parts measured alone: decoding the pictures of the texture table,
+//    loading the sounds, and reading the game catalog with every game's statistics (the
+//    menu's construction, cascade and pages included).
+// Run with --benchmark_repetitions=5 (the default below) for medians.
+#include "app/AppState.h"
+#include "app/SoundHooks.h"
+#include "app/TextureTable.h"
+#include "data/GameArchive.h"
+#include "menu/MainMenu.h"
+#include "platform/Platform.h"
+#include "platform/PlatformWindow.h"
+#include "platform/RenderDevice.h"
+#include "platform/SpriteBatch.h"
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The build directory holds this program in tests/ and the data directory in data/.
+fs::path BuildDir() {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    return self.parent_path().parent_path();
+}
+
+// A working directory of links to the build's data, so that nothing the runs write (settings,
+// statistics) lands in the build's data directory.
+const fs::path& WorkDir() {
+    static const fs::path dir = [] {
+        const fs::path d = fs::temp_directory_path() / ("kh_startup_" + std::to_string(getpid()));
+        fs::remove_all(d);
+        fs::create_directories(d);
+        for (const auto& entry : fs::directory_iterator(BuildDir() / "data"))
+            fs::create_symlink(entry.path(), d / entry.path().filename());
+        return d;
+    }();
+    static const struct Remover {
+        ~Remover() {
+            std::error_code ec;
+            fs::remove_all(dir, ec);
+        }
+    } remover;
+    return dir;
+}
+
+bool HaveData(benchmark::State& state) {
+    if (fs::exists(BuildDir() / "data" / "base.gob")) return true;
+    state.SkipWithError("build/data/base.gob is missing: build the content first");
+    return false;
+}
+
+// Runs the program once; answers the wall time in seconds and the peak resident set in KiB.
+bool RunProgram(double& seconds, long& peakKiB) {
+    const std::string program = (BuildDir() / "kartenhaus").string();
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        if (!freopen("/dev/null", "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(127);
+        execl(program.c_str(), program.c_str(), "--data", WorkDir().c_str(), "--frames", "1",
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child) return false;
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    peakKiB = usage.ru_maxrss;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void BM_ProcessStartToFirstMenuFrame(benchmark::State& state) {
+    if (!HaveData(state)) return;
+    long peak = 0;
+    for (auto _ : state) {
+        double seconds = 0.0;
+        long runPeak = 0;
+        if (!RunProgram(seconds, runPeak)) {
+            state.SkipWithError("the program did not run to its first frame");
+            return;
+        }
+        state.SetIterationTime(seconds);
+        peak = std::max(peak, runPeak);
+    }
+    state.counters["peak_MiB"] = static_cast<double>(peak) / 1024.0;
+}
+BENCHMARK(BM_ProcessStartToFirstMenuFrame)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The application state with a headless window and drawing device, once per process.
+AppState& HeadlessApp() {
+    static AppState& app = [&]() -> AppState& {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        AppState::useFiles = false;
+        AppState& a = GetAppState();
+        Platform::Initialise();
+        a.window = PlatformWindow::Create("Fenster", 1024, 768, false);
+        a.presentParameters.backBufferWidth = 1024;
+        a.presentParameters.backBufferHeight = 768;
+        a.device = RenderDevice::Create(*a.window, a.presentParameters);
+        a.sprite = std::make_unique<SpriteBatch>(*a.device);
+        a.OpenArchives(WorkDir());
+        return a;
+    }();
+    return app;
+}
+
+long PeakKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void BM_TextureDecoding(benchmark::State& state) {
+    if (!HaveData(state)) return;
+    AppState& app = HeadlessApp();
+    static const long before = PeakKiB(); // before the first decoding of this process
+    for (auto _ : state) {
+        const bool complete = LoadTextureTable(app, [&app](const std::string& name) {
+            return ReadMember(app.baseArchive.get(), name);
+        });
+        benchmark::DoNotOptimize(complete);
+        state.PauseTiming();
+        app.ReleaseTextures();
+        state.ResumeTiming();
+    }
+    // How much the decoded pictures raised the peak memory of this process.
+    state.counters["peak_growth_MiB"] = static_cast<double>(PeakKiB() - before) / 1024.0;
+}
+BENCHMARK(BM_TextureDecoding)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_SoundLoading(benchmark::State& state) {
+    if (!HaveData(state)) return;
+    AppState& app = HeadlessApp();
+    for (auto _ : state) {
+        const bool ok = InitSound(app);
+        benchmark::DoNotOptimize(ok);
+        state.PauseTiming();
+        ReleaseSoundDevice(app);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SoundLoading)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_CatalogAndMenu(benchmark::State& state) {
+    if (!HaveData(state)) return;
+    AppState& app = HeadlessApp();
+    app.musicVolume = 0;
+    const fs::path previous = fs::current_path();
+    fs::current_path(WorkDir());
+    for (auto _ : state) {
+        auto* menu = new MainMenu();
+        benchmark::DoNotOptimize(menu->categories.Count());
+        state.PauseTiming();
+        delete menu; // writes the statistics files into the working directory
+        state.ResumeTiming();
+    }
+    fs::current_path(previous);
+}
+BENCHMARK(BM_CatalogAndMenu)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
