@@ -4,8 +4,8 @@
 #include "data/ArchiveSet.h"
 #include "data/GameStatistics.h"
 #include "game/SolitärGame.h"
+#include "game/ThemeHooks.h"
 #include "media/DrawSprite.h"
-#include "platform/VirtualKeys.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -52,11 +52,16 @@ DirectGameScene::DirectGameScene(const std::string& categoryPath, const std::str
         catalog.Append(category);
     }
     if (keepStatistics) info->statistics->Read(std::filesystem::current_path());
+    // The animated background of the configured theme, as the menu makes it for a game.
+    app->shotRecoil = 0.0;
+    app->targetHover = 0;
+    ThemeHooks::CreateBackground(*app, app->animationTheme);
     StartGame();
 }
 
 DirectGameScene::~DirectGameScene() {
     game.reset();
+    app->animatedBackground.Delete();
     app->runState = 0;
     if (keepStatistics && info) info->statistics->Write(std::filesystem::current_path());
 }

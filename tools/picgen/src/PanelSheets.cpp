@@ -48,7 +48,7 @@ void DrawHelpSheet(Canvas& canvas) {
     // The title band ends above the text, which starts at 75.
     Panel(cr, 700, 525, 24, 48);
     Well(cr, 90, 73, 520, 375, 14);
-    SuitRow(cr, 350, 498, 14, 24);
+    // No ornament below: the page's buttons sit at 460 … 500 in both scenes.
 }
 
 void DrawStatsSheet(Canvas& canvas) {
