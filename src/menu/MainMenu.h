@@ -116,8 +116,8 @@ private:
     void CountResult(bool won);
     void HandOverEntry();
     void TypeNameKey(uint32_t key);
-    // The chatter characters and the animated background of a running game. They do not
-    // exist yet; until they do, creating them does nothing and deleting clears AppState.
+    // The chatter characters and the animated background of a running game, held in
+    // AppState (the characters do not exist yet: only the background is made).
     void CreateThemeObjects();
     void DeleteThemeObjects();
 

@@ -6,6 +6,7 @@
 #include "app/SoundHooks.h"
 #include "data/GameStatistics.h"
 #include "game/SolitärGame.h"
+#include "themes/HintergrundGrafik.h"
 
 #include <ctime>
 
@@ -64,9 +65,9 @@ void MainMenu::StartGameByFolders(const std::string& categoryPath, const std::st
 }
 
 void MainMenu::CreateThemeObjects() {
-    // FIXME: the chatter characters (PlapperMädel1, PlapperMädel2, PlapperTarzan) and the
-    // animated background (HintergrundSaloon for theme 1, else HintergrundDschungel) are
-    // created here once those classes exist.
+    // FIXME: the chatter characters (chatterLeft PlapperMädel1, chatterRight PlapperMädel2,
+    // chatterSpare PlapperTarzan) are created here once their classes exist.
+    app->animatedBackground.Reset(CreateBackgroundAnimation(*app, app->animationTheme));
 }
 
 void MainMenu::DeleteThemeObjects() {

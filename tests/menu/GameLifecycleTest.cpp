@@ -4,19 +4,24 @@
 #include "MenuTestSupport.h"
 
 #include "media/DrawSprite.h"
+#include "themes/HintergrundDschungel.h"
+#include "themes/HintergrundSaloon.h"
 
 namespace {
 
 using namespace menutest;
 
-// What the in-game screens do when the player leaves to the menu or asks for a new game.
-void EndGameBy(SolitärGame& game, int state) {
-    game.gameState = state;
-    game.gameEnded = true;
-}
-
 class LifecycleTest : public MenuTest {
 protected:
+    // Escape opens the game menu; its last entry goes back to the main menu.
+    void LeaveToMenu() {
+        Press(VirtualKey::Escape);
+        Frames(1);
+        ASSERT_EQ(Game().sceneMode, SolitärGame::ModeGameMenu);
+        Click(512, 134 + 340 + 25);
+    }
+    // The last button of the toolbar above the table.
+    void AskForNewGame() { Click(387 + 207 + 21, 50 + 18); }
     void TurnStockCard() {
         KartenStapel* stock = PileWithId(1);
         ASSERT_TRUE(stock);
@@ -51,8 +56,7 @@ protected:
 TEST_F(LifecycleTest, LeavingBeforeTheFirstMoveCountsNothing) {
     MainMenu& m = OpenMenu();
     StartGameAt(0, 0);
-    EndGameBy(Game(), SolitärGame::StateLeaveToMenu);
-    Frames(1);
+    LeaveToMenu();
     EXPECT_EQ(app.runState, 0);
     EXPECT_EQ(m.currentPage, MainMenu::PageMain);
     EXPECT_FALSE(m.PendingEntry());
@@ -67,8 +71,7 @@ TEST_F(LifecycleTest, LeavingAfterAMoveCountsALossAndAsksForTheName) {
     TurnStockCard();
     const int score = Game().ComputeScore();
     ASSERT_GT(score, 0);
-    EndGameBy(Game(), SolitärGame::StateLeaveToMenu);
-    Frames(1);
+    LeaveToMenu();
     EXPECT_EQ(app.runState, 0);
     EXPECT_EQ(app.globalStatistics.losses, 1);
     EXPECT_EQ(StatisticsOf(0, 0).losses, 1);
@@ -98,8 +101,7 @@ TEST_F(LifecycleTest, LeavingAfterAMoveCountsALossAndAsksForTheName) {
 TEST_F(LifecycleTest, ANewGameBeforeTheFirstMoveCountsALossAndDealsAtOnce) {
     MainMenu& m = OpenMenu();
     StartGameAt(0, 0);
-    EndGameBy(Game(), SolitärGame::StateNewGame);
-    Frames(1);
+    AskForNewGame();
     EXPECT_EQ(app.runState, 1);
     EXPECT_EQ(app.globalStatistics.losses, 1);
     EXPECT_EQ(StatisticsOf(0, 0).losses, 1);
@@ -115,8 +117,8 @@ TEST_F(LifecycleTest, ANewGameWithAQualifyingScoreTakesTheNameOverTheGameThenDea
     StartGameAt(0, 0);
     TurnStockCard();
     SolitärGame* first = &Game();
-    EndGameBy(Game(), SolitärGame::StateNewGame);
-    Frames(3);
+    AskForNewGame();
+    Frames(1);
     EXPECT_EQ(app.runState, 1) << "the result page shows over the game";
     EXPECT_EQ(m.currentPage, MainMenu::PageResult);
     ASSERT_TRUE(m.PendingEntry());
@@ -254,14 +256,12 @@ TEST_F(LifecycleTest, WhileAGameRunsOnlyTheResultPageTakesClicks) {
     EXPECT_EQ(app.runState, 1);
 }
 
-TEST_F(LifecycleTest, TheResultSheetShowsTheGamesNumbers) {
+TEST_F(LifecycleTest, TheConfirmButtonShowsWithTheFirstTypedCharacter) {
     MainMenu& m = OpenMenu();
     StartGameAt(0, 0);
     TurnStockCard();
-    EndGameBy(Game(), SolitärGame::StateLeaveToMenu);
-    Frames(1);
+    LeaveToMenu();
     ASSERT_EQ(m.currentPage, MainMenu::PageResult);
-    // The confirm button shows with the first typed character.
     auto confirmDrawn = [&] {
         SpriteRecorder recorder;
         m.Render();
@@ -272,6 +272,40 @@ TEST_F(LifecycleTest, TheResultSheetShowsTheGamesNumbers) {
     EXPECT_FALSE(confirmDrawn());
     Press('A');
     EXPECT_TRUE(confirmDrawn());
+}
+
+TEST_F(LifecycleTest, AGameBringsTheBackgroundOfItsThemeAndANewDealKeepsIt) {
+    MainMenu& m = OpenMenu();
+    app.animationTheme = 1;
+    StartGameAt(0, 0);
+    ASSERT_TRUE(app.animatedBackground);
+    EXPECT_TRUE(dynamic_cast<HintergrundSaloon*>(app.animatedBackground.get()));
+    HintergrundGrafik* background = app.animatedBackground.get();
+    AskForNewGame();
+    EXPECT_EQ(app.animatedBackground.get(), background) << "a new deal keeps the background";
+
+    // Over a saloon target the pointer is the cross-hair, its frame the recoil.
+    MoveTo(400, 300);
+    app.targetHover = 1; // as the saloon sets it over a target
+    app.shotRecoil = 2.5;
+    {
+        SpriteRecorder recorder;
+        m.DrawMouseCursor();
+        ASSERT_EQ(recorder.calls.size(), 1u);
+        EXPECT_EQ(recorder.calls[0].slot, MainMenu::TargetSlot);
+        EXPECT_EQ(recorder.calls[0].source, (IntRect{84, 0, 126, 37}));
+        EXPECT_EQ(recorder.calls[0].translation.x, 380.0f);
+    }
+
+    LeaveToMenu();
+    ClickElement(1);
+    ClickElement(100);
+    app.animationTheme = 0;
+    ClickElement(155);
+    EXPECT_EQ(app.targetHover, 0) << "a new game clears the pointer state";
+    EXPECT_EQ(app.shotRecoil, 0.0);
+    EXPECT_TRUE(dynamic_cast<HintergrundDschungel*>(app.animatedBackground.get()));
+    app.animationTheme = 0;
 }
 
 } // namespace
