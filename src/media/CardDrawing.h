@@ -22,9 +22,11 @@ IntRect CardBackCell(int back, int cellWidth, int cellHeight);
 IntRect CardSetCell(int column, int row, int cellWidth, int cellHeight);
 
 // A face-down card shows its back at its position; a face-up card its face displaced by
-// its jitter × the deviation setting, with a shadow and its marker.
-void DrawCard(AppState& app, const Card& card);
+// its jitter × the deviation setting, with a shadow and its marker. `cover`, when given, is
+// the card drawn right after this one: what it hides is not drawn.
+void DrawCard(AppState& app, const Card& card, const Card* cover = nullptr);
 
 // The empty place of a pile: the frame, then the suit and rank symbols of what the place
 // accepts, then the drop highlight (what KartenStapel::EmptyMarkerCells says).
-void DrawEmptyMarker(AppState& app, const KartenStapel& pile);
+// `cover`, when given, is a card drawn later in the frame: what it hides is not drawn.
+void DrawEmptyMarker(AppState& app, const KartenStapel& pile, const Card* cover = nullptr);

@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -149,26 +150,31 @@ std::unique_ptr<Texture> RenderDevice::CreateSolidTexture(uint32_t argb, int wid
     return Adopt(surface);
 }
 
-bool RenderDevice::SaveScreenshot(const std::string& path) {
+std::vector<uint32_t> RenderDevice::ReadPixels() {
     const int w = parameters.backBufferWidth;
     const int h = parameters.backBufferHeight;
-    SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!shot) return false;
+    std::vector<uint32_t> pixels(static_cast<size_t>(std::max(w, 0)) * std::max(h, 0));
+    if (pixels.empty()) return pixels;
     SDL_Texture* previous = SDL_GetRenderTarget(renderer);
     if (target) SDL_SetRenderTarget(renderer, target);
-    bool ok = SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, shot->pixels,
-                                   shot->pitch) == 0;
+    const bool ok = SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
+                                         w * 4) == 0;
     if (target) SDL_SetRenderTarget(renderer, previous);
-    // The back buffer has no meaningful alpha: the picture is stored opaque.
-    if (ok) {
-        for (int y = 0; y < h; ++y) {
-            auto* row =
-                reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(shot->pixels) + y * shot->pitch);
-            for (int x = 0; x < w; ++x)
-                row[x] |= 0xFF000000u;
-        }
-        ok = IMG_SavePNG(shot, path.c_str()) == 0;
-    }
+    if (!ok) return {};
+    // The back buffer has no meaningful alpha: the picture is opaque.
+    for (uint32_t& pixel : pixels)
+        pixel |= 0xFF000000u;
+    return pixels;
+}
+
+bool RenderDevice::SaveScreenshot(const std::string& path) {
+    std::vector<uint32_t> pixels = ReadPixels();
+    if (pixels.empty()) return false;
+    SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormatFrom(
+        pixels.data(), parameters.backBufferWidth, parameters.backBufferHeight, 32,
+        parameters.backBufferWidth * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!shot) return false;
+    const bool ok = IMG_SavePNG(shot, path.c_str()) == 0;
     SDL_FreeSurface(shot);
     return ok;
 }

@@ -52,6 +52,8 @@ public:
 
     // Writes the last drawn frame (call between EndScene and Present) as a PNG file.
     bool SaveScreenshot(const std::string& path);
+    // The back buffer's pixels (ARGB, opaque, row by row); empty when they cannot be read.
+    std::vector<uint32_t> ReadPixels();
 
     SDL_Renderer* Renderer() const { return renderer; }
     int Width() const { return parameters.backBufferWidth; }

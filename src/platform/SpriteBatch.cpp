@@ -64,6 +64,51 @@ PointF QuadPoint(const std::array<PointF, 4>& p, float u, float v) {
 void SpriteBatch::Draw(const Texture* texture, std::optional<IntRect> source, uint32_t argb) {
     if (!texture || !texture->Handle()) return;
     const IntRect rect = source.value_or(IntRect{0, 0, texture->Width(), texture->Height()});
+    const std::optional<IntRect> ink = InkOnScreen(*texture, rect);
+    if (!clipBands && !ink) {
+        DrawWhole(texture, rect, argb);
+        return;
+    }
+    SDL_Renderer* renderer = device.Renderer();
+    auto drawClipped = [&](IntRect clip) {
+        if (ink)
+            clip = {std::max(clip.left, ink->left), std::max(clip.top, ink->top),
+                    std::min(clip.right, ink->right), std::min(clip.bottom, ink->bottom)};
+        if (clip.Width() <= 0 || clip.Height() <= 0) return;
+        const SDL_Rect r{clip.left, clip.top, clip.Width(), clip.Height()};
+        SDL_RenderSetClipRect(renderer, &r);
+        DrawWhole(texture, rect, argb);
+    };
+    if (clipBands) {
+        for (int i = 0; i < clipBandCount; ++i)
+            drawClipped(clipBands[i]);
+    } else {
+        drawClipped(*ink);
+    }
+    SDL_RenderSetClipRect(renderer, nullptr);
+}
+
+std::optional<IntRect> SpriteBatch::InkOnScreen(const Texture& texture, IntRect rect) const {
+    // Only pictures that are neither turned nor mirrored are drawn pixel for pixel.
+    if (transform.m12 != 0.0f || transform.m21 != 0.0f || transform.m11 <= 0.0f ||
+        transform.m22 <= 0.0f)
+        return std::nullopt;
+    const IntRect ink = texture.InkBounds(rect);
+    const int left = std::max(rect.left, 0), top = std::max(rect.top, 0);
+    const int right = std::min(rect.right, texture.Width());
+    const int bottom = std::min(rect.bottom, texture.Height());
+    if (ink == IntRect{left, top, right, bottom}) return std::nullopt;
+    if (ink.Width() <= 0) return IntRect{}; // nothing to see
+    const PointF a = transform.Apply(
+        {static_cast<float>(ink.left - rect.left), static_cast<float>(ink.top - rect.top)});
+    const PointF b = transform.Apply(
+        {static_cast<float>(ink.right - rect.left), static_cast<float>(ink.bottom - rect.top)});
+    // A pixel of margin: the shrunk copy smooths the ink's edge into its neighbours.
+    return IntRect{static_cast<int>(std::floor(a.x)) - 1, static_cast<int>(std::floor(a.y)) - 1,
+                   static_cast<int>(std::ceil(b.x)) + 1, static_cast<int>(std::ceil(b.y)) + 1};
+}
+
+void SpriteBatch::DrawWhole(const Texture* texture, IntRect rect, uint32_t argb) {
     const auto quad = BuildQuad(transform, rect, texture->Width(), texture->Height());
     if (!quad) return;
     const SDL_Color colour{static_cast<uint8_t>(argb >> 16), static_cast<uint8_t>(argb >> 8),

@@ -46,6 +46,15 @@ public:
         Draw(texture, source, argb);
     }
 
+    // While bands are set, every draw is made once per band, clipped to it (rectangles in
+    // back-buffer pixels that do not overlap): the parts of a picture that something opaque
+    // drawn next will cover anyway are skipped. An empty list draws nothing; null draws
+    // whole pictures again. The caller keeps the bands alive while they are set.
+    void SetClipBands(const IntRect* bands, int count) {
+        clipBands = bands;
+        clipBandCount = count;
+    }
+
     // The drawing device was lost / has been reset.
     void OnLostDevice();
     void OnResetDevice();
@@ -56,7 +65,14 @@ public:
                                                int width, int height);
 
 private:
+    void DrawWhole(const Texture* texture, IntRect rect, uint32_t argb);
+    // Where the visible pixels of an unturned picture land, when they fill less than the
+    // whole rectangle (empty when there are none); none otherwise.
+    std::optional<IntRect> InkOnScreen(const Texture& texture, IntRect rect) const;
+
     RenderDevice& device;
+    const IntRect* clipBands = nullptr;
+    int clipBandCount = 0;
     Transform2D transform;
     bool open = false;
 };

@@ -4,6 +4,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 Texture::~Texture() {
     if (device) device->Forget(this);
     if (handle) SDL_DestroyTexture(handle);
@@ -39,6 +41,27 @@ uint32_t Texture::PixelAt(int x, int y) const {
     if (x < 0 || y < 0 || x >= pixels->w || y >= pixels->h) return 0;
     const auto* row = static_cast<const uint8_t*>(pixels->pixels) + y * pixels->pitch;
     return reinterpret_cast<const uint32_t*>(row)[x];
+}
+
+IntRect Texture::InkBounds(IntRect source) const {
+    const auto key = std::make_tuple(source.left, source.top, source.right, source.bottom);
+    if (auto found = inkBounds.find(key); found != inkBounds.end()) return found->second;
+    const int left = std::max(source.left, 0), top = std::max(source.top, 0);
+    const int right = std::min(source.right, pixels ? pixels->w : 0);
+    const int bottom = std::min(source.bottom, pixels ? pixels->h : 0);
+    IntRect ink{right, bottom, left, top};
+    for (int y = top; y < bottom; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(
+            static_cast<const uint8_t*>(pixels->pixels) + y * pixels->pitch);
+        for (int x = left; x < right; ++x)
+            if (row[x] >> 24) {
+                ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
+                       std::max(ink.bottom, y + 1)};
+            }
+    }
+    if (ink.left >= ink.right || ink.top >= ink.bottom) ink = {};
+    inkBounds.emplace(key, ink);
+    return ink;
 }
 
 bool Texture::Upload() {

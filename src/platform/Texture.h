@@ -1,7 +1,11 @@
 #pragma once
 // A picture on the drawing device. A copy of its pixels is kept in memory, so the
 // device copy can be rebuilt after the device was lost.
+#include "platform/IntRect.h"
+
 #include <cstdint>
+#include <map>
+#include <tuple>
 
 struct SDL_Texture;
 struct SDL_Surface;
@@ -28,6 +32,14 @@ public:
     // null when it cannot be made.
     SDL_Texture* ScaledHandle(float sx, float sy) const;
 
+    // A number no other texture of this run has, so facts learnt about a picture can be
+    // kept without being mistaken for those of a later picture at the same address.
+    uint64_t Serial() const { return serial; }
+
+    // The smallest rectangle inside `source` (clipped to the picture) that holds every pixel
+    // that is not fully see-through; empty when there is none. Learnt once per rectangle.
+    IntRect InkBounds(IntRect source) const;
+
     // No pixel of the picture is see-through: an opaque draw of it needs no blending.
     bool IsOpaque() const { return opaque; }
 
@@ -36,7 +48,8 @@ public:
 
 private:
     friend class RenderDevice;
-    Texture(RenderDevice* device, SDL_Surface* pixels) : device(device), pixels(pixels) {}
+    Texture(RenderDevice* device, SDL_Surface* pixels)
+        : device(device), pixels(pixels), serial(++lastSerial) {}
     bool Upload();
 
     RenderDevice* device;
@@ -48,4 +61,7 @@ private:
     mutable float scaledX = 0.0f, scaledY = 0.0f;
     int width = 0;
     int height = 0;
+    uint64_t serial;
+    mutable std::map<std::tuple<int, int, int, int>, IntRect> inkBounds;
+    static inline uint64_t lastSerial = 0;
 };
