@@ -1,6 +1,8 @@
 #include "ThemeSheets.h"
 
 #include "GuiKit.h"
+#include "JungleArt.h"
+#include "WesternArt.h"
 
 #include <cmath>
 
@@ -179,6 +181,10 @@ std::vector<FrameSheet> ThemeSheetList() {
 void DrawThemeSheet(Canvas& canvas, const FrameSheet& s) {
     cairo_t* cr = canvas.cr();
     bool western = IsWestern(s.member);
+    if (s.member.find("urwald") != std::string::npos &&
+        DrawJungleSheet(canvas, ShortName(s.member)))
+        return;
+    if (western && DrawWesternSheet(canvas, ShortName(s.member))) return;
     if (s.member.find("stage") != std::string::npos ||
         s.member.find("Stage") != std::string::npos) {
         Stage(cr, s, western);
