@@ -123,6 +123,9 @@ void GameStatistics::ReadFrom(std::istream& input) {
             auto entry = std::make_unique<HighscoreEntry>();
             ReadEntry(words, *entry);
             InsertSorted(entry.release(), -1);
+            // Only ten are ever written; a damaged file of millions of entries must not
+            // fill the memory, so the list keeps its best entries up to a generous bound.
+            if (highscores.Count() > kMaxReadEntries) highscores.RemoveAt(highscores.Count() - 1);
         }
     }
 }

@@ -26,6 +26,9 @@ struct HighscoreEntry {
 
 class GameStatistics {
 public:
+    // Entries kept when reading a file (the lowest beyond this are dropped).
+    static constexpr int kMaxReadEntries = 1000;
+
     int wins = 0, losses = 0;
     double time = 0.0;
     int moves = 0;

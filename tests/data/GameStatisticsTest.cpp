@@ -158,6 +158,18 @@ TEST(GameStatistics, ReadingSortsEveryEntryAndSkipsUnknownWords) {
     EXPECT_FALSE(stats.highscores.Get(0)->won);
 }
 
+TEST(GameStatistics, AFileOfCountlessEntriesKeepsTheBestWithinBounds) {
+    std::string text;
+    for (int i = 0; i < GameStatistics::kMaxReadEntries + 500; ++i)
+        text += "P_EINTRAG_START PUNKTE: " + std::to_string(i) + " P_EINTRAG_ENDE\n";
+    std::istringstream file(text);
+    GameStatistics stats;
+    stats.ReadFrom(file);
+    ASSERT_EQ(stats.highscores.Count(), GameStatistics::kMaxReadEntries);
+    EXPECT_EQ(Scores(stats).front(), GameStatistics::kMaxReadEntries + 499);
+    EXPECT_EQ(Scores(stats).back(), 500);
+}
+
 TEST(GameStatistics, ResetClearsCountersAndList) {
     GameStatistics stats;
     stats.wins = stats.losses = stats.moves = 5;
