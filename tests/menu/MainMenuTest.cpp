@@ -296,4 +296,27 @@ TEST_F(MenuTest, ThePointerFollowsTheMouseInItsStyle) {
     app.cursorStyle = 0;
 }
 
+TEST_F(MenuTest, EveryGamesStatisticsAreReadAfterMergingAndWrittenAtTheEnd) {
+    fs::create_directories(dir / "test" / "ladder");
+    std::ofstream(dir / "test" / "ladder" / "stats.hs") << "ANZ_WIN:\t5\nANZ_LOSE:\t1\n";
+    // A category whose folder is named after its games.
+    std::ofstream(dir / "Games_3.kat")
+        << "KATEGORIE_START NAME: Spaet GAME_START NAME: X PATH: x GAME_ENDE PATH: spaet "
+           "KATEGORIE_ENDE\n";
+    fs::create_directories(dir / "spaet" / "x");
+    std::ofstream(dir / "spaet" / "x" / "stats.hs") << "ANZ_LOSE:\t2\n";
+
+    MainMenu& m = OpenMenu();
+    ASSERT_EQ(m.categories.Count(), 5);
+    EXPECT_EQ(m.GameAt(1, 1)->statistics->wins, 5) << "the add-on game of a merged category";
+    EXPECT_EQ(m.GameAt(4, 0)->statistics->losses, 2);
+
+    m.GameAt(4, 0)->statistics->wins = 3;
+    EndMenu();
+    const std::string written = ReadBytes(dir / "spaet" / "x" / "stats.hs");
+    EXPECT_NE(written.find("ANZ_WIN:\t3"), std::string::npos) << written;
+    EXPECT_TRUE(fs::exists(dir / "Sieben" / "g6" / "stats.hs"))
+        << "every game's file is written, played or not";
+}
+
 } // namespace
