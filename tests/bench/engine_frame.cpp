@@ -1,20 +1,24 @@
 // One whole frame of the card game (update, then drawing into the off-screen back buffer
 // with the software renderer) for a two-deck Spider table in the middle of a game: 104
-// cards, ten columns fanned out, the stock dealt twice, the pointer over a column.
+// cards, ten columns fanned out, the stock dealt twice, the pointer over a column. The
+// *Jungle and *Saloon variants run the same frame with that animated background, its
+// pictures read from the built base.gob (KH_DATA, else build/data of the source tree).
 #include "app/AppState.h"
 #include "app/FrameStep.h"
+#include "app/TextureTable.h"
 #include "data/BackgroundEntry.h"
 #include "data/CardSetEntry.h"
 #include "data/GameArchiveWriter.h"
+#include "data/GameCategory.h"
 #include "data/TextEncoding.h"
 #include "game/SolitärGame.h"
-#include "data/GameCategory.h"
 #include "platform/Platform.h"
 #include "platform/PlatformWindow.h"
 #include "platform/RenderDevice.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
 #include "rules/KartenStapel.h"
+#include "themes/HintergrundGrafik.h"
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -68,6 +72,10 @@ struct SpiderTable {
         GameArchiveWriter::Write(
             dir / "games.gob", {{"spider\\spider2\\spider2.game",
                                  TextEncoding::Utf8ToLatin1(text.str()).value_or(std::string())}});
+        const char* data = std::getenv("KH_DATA");
+        const fs::path base = fs::path(data ? data : KH_SOURCE_DIR "/build/data") / "base.gob";
+        std::error_code error;
+        fs::copy_file(base, dir / "base.gob", error);
         app.OpenArchives(dir);
         fs::remove_all(dir);
 
@@ -100,6 +108,20 @@ struct SpiderTable {
         app.mouseY = static_cast<int>(hovered->position.y + 10);
         game->OnMouseMove(app.mouseX, app.mouseY);
         Frames(60);
+    }
+
+    // Loads the animated backgrounds' pictures (slots 12–35) once and shows `theme`.
+    bool ShowBackground(int theme) {
+        AppState& app = GetAppState();
+        if (!app.baseArchive) return false;
+        for (int slot = 12; slot <= 35; ++slot)
+            if (!app.textures[slot] &&
+                app.LoadTexture(TextureTable::SlotName(slot), app.textures[slot],
+                                app.baseArchive.get(), false) < 0)
+                return false;
+        app.animatedBackground.Reset(CreateBackgroundAnimation(app, theme));
+        Frames(60);
+        return true;
     }
 
     void Frames(int count) {
@@ -136,6 +158,26 @@ void BM_SpiderFrame(benchmark::State& state) {
     state.counters["faceUp"] = onTable;
 }
 BENCHMARK(BM_SpiderFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The same frame over an animated background (default level: seldom).
+void SpiderFrameWithBackground(benchmark::State& state, int theme) {
+    SpiderTable& table = Table();
+    if (!table.ShowBackground(theme)) {
+        state.SkipWithError("base.gob with the background pictures not found");
+        return;
+    }
+    for (auto _ : state)
+        table.Frame();
+    GetAppState().animatedBackground.Delete();
+}
+void BM_SpiderFrameJungle(benchmark::State& state) {
+    SpiderFrameWithBackground(state, 0);
+}
+void BM_SpiderFrameSaloon(benchmark::State& state) {
+    SpiderFrameWithBackground(state, 1);
+}
+BENCHMARK(BM_SpiderFrameJungle)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_SpiderFrameSaloon)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_SpiderUpdateOnly(benchmark::State& state) {
     SpiderTable& table = Table();

@@ -1,6 +1,7 @@
 // kh_picgen --stage DIR --group NAME: draws one group of pictures into the staging folders.
 #include "CardSheet.h"
 #include "ContactSheet.h"
+#include "FrameStrip.h"
 #include "Groups.h"
 #include "Stage.h"
 
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -45,6 +47,14 @@ int main(int argc, char** argv) {
     }
     if (argc == 9 && std::strcmp(argv[1], "--crop") == 0) {
         return Crop(argv);
+    }
+    // kh_picgen --strip OUT SCALE X Y W H SHOT.png …
+    if (argc >= 9 && std::strcmp(argv[1], "--strip") == 0) {
+        return DrawFrameStrip(argv[2], std::atof(argv[3]), std::atof(argv[4]), std::atof(argv[5]),
+                              std::atof(argv[6]), std::atof(argv[7]),
+                              std::vector<std::string>(argv + 8, argv + argc))
+                   ? 0
+                   : 1;
     }
     std::string stageDir;
     std::string group;
