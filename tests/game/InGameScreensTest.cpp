@@ -413,10 +413,17 @@ TEST_F(InGameTest, TheSettingsOfTheOptionsPage) {
     ClickElement(G::IdChatter);
     EXPECT_EQ(app.chatter, 7) << "an unknown value stays";
 
+    const HintergrundGrafik* jungle = app.animatedBackground.get();
+    ASSERT_NE(jungle, nullptr) << "a started game has its background";
+    ClickElement(G::IdJungle); // already the jungle: the same figures go on
+    EXPECT_EQ(app.animatedBackground.get(), jungle);
     ClickElement(G::IdSaloon);
     EXPECT_EQ(app.animationTheme, 1);
-    ClickElement(G::IdSaloon); // already the saloon: nothing happens
+    const HintergrundGrafik* saloon = app.animatedBackground.get();
+    EXPECT_NE(saloon, nullptr);
+    ClickElement(G::IdSaloon);
     EXPECT_EQ(app.animationTheme, 1);
+    EXPECT_EQ(app.animatedBackground.get(), saloon);
     ClickElement(G::IdJungle);
     EXPECT_EQ(app.animationTheme, 0);
     EXPECT_EQ(game.sceneMode, G::ModeOptions);
