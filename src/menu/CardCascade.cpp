@@ -55,6 +55,13 @@ void CardCascade::Throw(Chain& chain, float speed) {
     chain.thrown = false;
 }
 
+void CardCascade::Launch(Card& card, const Chain& chain, float screenWidth) {
+    // A start point near the right edge would leave the card half outside for a frame.
+    card.position = {std::min(chain.start.x, std::max(0.0f, screenWidth - card.size.x)),
+                     chain.start.y};
+    card.StartBounce(0.0, chain.velocity, gravity);
+}
+
 bool CardCascade::ChainAtRest(const Chain& chain) const {
     if (!chain.thrown) return false;
     for (size_t i = 0; i < chain.cards.size(); ++i)
@@ -77,14 +84,10 @@ void CardCascade::Update(double dt, int screenWidth, int screenHeight) {
                 chain.launchIn[i] -= dt;
                 if (chain.launchIn[i] > 0.0) continue;
                 // Its turn: the card leaves wherever it lay and flies from the start point.
-                card->position = chain.start;
-                card->StartBounce(0.0, chain.velocity, gravity);
+                Launch(*card, chain, w);
                 continue;
             }
-            if (!card->bouncing) {
-                card->position = chain.start;
-                card->StartBounce(0.0, chain.velocity, gravity);
-            }
+            if (!card->bouncing) Launch(*card, chain, w);
             card->StepBounce(dt, w, h);
         }
         if (ChainAtRest(chain)) {

@@ -1,8 +1,9 @@
 #pragma once
 // The flying cards behind the menu pages: two full decks, shuffled and dealt into chains of
-// four to six cards. After a random wait a chain throws its cards one after another from a
-// start point; they fall, bounce off the floor and the sides and come to rest, and once all
-// of them lie still the chain waits again and throws them from a new point.
+// four to six cards (the last chain takes what is left). After a random wait a chain throws its
+// cards one after another from a start point; they fall, bounce off the floor and the sides and
+// come to rest, and once all of them lie still the chain waits again and throws them from a new
+// point.
 #include "rules/Card.h"
 
 #include <memory>
@@ -37,6 +38,7 @@ public:
 
 private:
     void Throw(Chain& chain, float speed);
+    void Launch(Card& card, const Chain& chain, float screenWidth);
     bool ChainAtRest(const Chain& chain) const;
 
     RandomGenerator& random;
