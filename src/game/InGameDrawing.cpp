@@ -18,6 +18,8 @@ constexpr uint32_t lostRed = 0xFF7F0000;
 constexpr int textRulesTitle = 57, textMenuButton = 61, textStatisticsTitle = 92;
 constexpr int textReset = 105;
 constexpr double rulesWrapWidth = 475.0;
+// A highscore row stays inside the list's well of the page picture.
+constexpr double highscoreRowWidth = 500.0;
 
 // Label keys for the texts that belong to no single element.
 constexpr int keyRulesTitle = -2070, keyRulesText = -2071, keyStatisticsTitle = -2270;
@@ -132,7 +134,8 @@ void SolitärGame::ElementCallback8(const ElementDrawInfo& info) {
     for (int i = highscoreScroll; i < entries && i < highscoreScroll + highscoreRows; ++i) {
         const HighscoreEntry& entry = *stats->highscores.Get(i);
         const int row = i - highscoreScroll;
-        DrawLabel(keyHighscoreRow - row, StatisticsTexts::HighscoreRow(*app, i, entry), 0.5,
+        DrawLabel(keyHighscoreRow - row,
+                  StatisticsTexts::HighscoreRow(*app, i, entry, highscoreRowWidth, 0.5), 0.5,
                   entry.won ? wonGreen : lostRed, 1, centre, info.y + 100 + 50 * row);
     }
     DrawLabel(keySummary, StatisticsTexts::Summary(*app, *stats), 0.4, black, 1, centre,

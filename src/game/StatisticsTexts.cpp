@@ -3,6 +3,7 @@
 #include "data/GameStatistics.h"
 #include "data/LanguageTexts.h"
 #include "data/TextFormatter.h"
+#include "media/BitmapText.h"
 
 #include <algorithm>
 #include <climits>
@@ -41,12 +42,33 @@ std::string TopBar(const LanguageTexts& texts, double gameTime, int score) {
     return Format(texts, textClock, {s / 60, s % 60}) + "     " + Format(texts, textScore, {score});
 }
 
-std::string HighscoreRow(const LanguageTexts& texts, int index, const HighscoreEntry& entry) {
+double LineWidth(const std::string& line, double size) {
+    const double scale = 0.8 * size;
+    double width = 0.0;
+    for (unsigned char c : line) {
+        const int code = c == 0xDF ? 's' : BitmapText::GlyphCode(c);
+        const int glyphs = c == 0xDF ? 2 : 1; // ß is set as "ss"
+        if (code >= 0) width += glyphs * (BitmapText::GlyphWidth(code) + 2) * scale;
+    }
+    return width;
+}
+
+std::string HighscoreRow(const LanguageTexts& texts, int index, const HighscoreEntry& entry,
+                         double maxWidth, double size) {
     const int s = WholeSeconds(entry.time);
-    const std::string name(entry.name, strnlen(entry.name, sizeof(entry.name)));
-    return FormatText("%d. ", {index + 1}) + Format(texts, textName, {name}) + " " +
-           Format(texts, textEntryTime, {s / 60, s % 60}) + "\n" +
-           Format(texts, textDate, {entry.day, entry.month, entry.year}) + " " +
+    std::string name(entry.name, strnlen(entry.name, sizeof(entry.name)));
+    auto firstLine = [&](const std::string& shown) {
+        return FormatText("%d. ", {index + 1}) + Format(texts, textName, {shown}) + " " +
+               Format(texts, textEntryTime, {s / 60, s % 60});
+    };
+    std::string line = firstLine(name);
+    if (maxWidth > 0.0) {
+        while (!name.empty() && LineWidth(line, size) > maxWidth) {
+            name.pop_back();
+            line = firstLine(name + "...");
+        }
+    }
+    return line + "\n" + Format(texts, textDate, {entry.day, entry.month, entry.year}) + " " +
            Format(texts, textEntryScore, {entry.score}) + " ";
 }
 

@@ -3,6 +3,7 @@
 #include "game/StatisticsTexts.h"
 #include "data/GameStatistics.h"
 #include "data/LanguageTexts.h"
+#include "media/BitmapText.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,23 @@ TEST(StatisticsTexts, SummaryAndHighscoreRows) {
     entry.score = 1470;
     EXPECT_EQ(HighscoreRow(texts, 0, entry),
               "1. Name: Lucky Player Time: 2:03\n07/12/2026 Score: 1470 ");
+    // The measure is the text layer's own.
+    BitmapText measured;
+    measured.SetText("Gr\xFC\xDF"
+                     "e, Zoe!");
+    measured.SetSize(0.5);
+    EXPECT_DOUBLE_EQ(LineWidth("Gr\xFC\xDF"
+                               "e, Zoe!",
+                               0.5),
+                     measured.Width());
+    // A name too long for the page is cut to fit, with "..." at its end.
+    entry.SetName(std::string(99, 'W').c_str());
+    const std::string row = HighscoreRow(texts, 0, entry, 500.0, 0.5);
+    const std::string first = row.substr(0, row.find('\n'));
+    EXPECT_LE(LineWidth(first, 0.5), 500.0);
+    EXPECT_GT(LineWidth(first, 0.5), 450.0) << "no more is cut than needed";
+    EXPECT_NE(first.find("WWW... Time: 2:03"), std::string::npos);
+    EXPECT_EQ(row.substr(row.find('\n')), "\n07/12/2026 Score: 1470 ");
     // A stray conversion in a name is copied, never read as a format.
     entry.SetName("%s%n");
     EXPECT_EQ(HighscoreRow(texts, 9, entry).substr(0, 14), "10. Name: %s%n");
