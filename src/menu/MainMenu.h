@@ -117,7 +117,7 @@ private:
     void HandOverEntry();
     void TypeNameKey(uint32_t key);
     // The chatter characters and the animated background of a running game, held in
-    // AppState (the characters do not exist yet: only the background is made).
+    // AppState: made when a game starts, kept for a new deal of it.
     void CreateThemeObjects();
     void DeleteThemeObjects();
 
