@@ -45,7 +45,6 @@ SolitärGame::SolitärGame(GameCategory* category, GameInfo* gameInfo, std::opti
     // The in-game screens (top bar, menu button, game menu, options, rules, toolbar and
     // statistics pages) go into element slots 0, 2, 3, 4, 5, 7 and 8.
     BuildScreens();
-    SetSceneMode(ModePlaying);
     LoadGameDefinition(category, gameInfo);
     ChooseMusic();
 }
