@@ -40,6 +40,7 @@ void Frog(cairo_t* cr, double crouch, double stretch, double sac, double lift) {
     if (sac > 0.05) OutlinedEllipse(cr, 15, 10, 7 * sac + 3, 6 * sac + 2, Hex(0xF2E6A0), 1.5);
     // Front leg.
     Line(cr, 10, 6, 14 + 6 * stretch, 15 + 2 * stretch, 4.5, Darker(kFrog, 0.1));
+    OutlinedEllipse(cr, 16 + 6 * stretch, 16 + 2 * stretch, 4.5, 2.2, Darker(kFrog, 0.1), 1.2);
     // Head with the eyes on top.
     OutlinedEllipse(cr, 14, -8, 7, 7, kFrog, 2);
     Eye(cr, 15, -13, 4.2, 1.0, 0.6, 0);

@@ -79,6 +79,26 @@ void Fern(cairo_t* cr, Random& rnd, double x, double y, double height, double le
     }
 }
 
+// A big split leaf (the kind that grows in the shade), from its stem at (x, y).
+void BigLeaf(cairo_t* cr, double x, double y, double angle, double len, Rgba fill) {
+    Leaf(cr, x, y, angle, len, len * 0.32, fill);
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    // Slits from the edge towards the midrib.
+    for (int i = 1; i < 5; ++i) {
+        const double px = len * (0.2 + i * 0.15);
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_move_to(cr, px, side * len * 0.02);
+            cairo_line_to(cr, px + len * 0.08, side * len * 0.3);
+        }
+    }
+    cairo_set_line_width(cr, len * 0.025);
+    draw::SetColor(cr, Darker(fill, 0.45));
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
 void EdgeShade(cairo_t* cr) {
     const Rgba shade = Hex(0x0E3A18);
     auto band = [&](double x0, double y0, double x1, double y1, double w, double h) {
@@ -119,6 +139,13 @@ void DrawJungleStage(cairo_t* cr) {
         Cluster(cr, rnd, 20, y, 38, 0.2, 2);
         Cluster(cr, rnd, 1004, y, 38, M_PI - 0.2, 2);
     }
+    // Big leaves crowd the corners.
+    BigLeaf(cr, -10, -10, 0.7, 150, Hex(0x2E7D32));
+    BigLeaf(cr, 1034, -10, M_PI - 0.7, 150, Hex(0x2E7D32));
+    BigLeaf(cr, -10, 778, -0.6, 140, Hex(0x388E3C));
+    BigLeaf(cr, 1034, 778, M_PI + 0.6, 140, Hex(0x388E3C));
+    BigLeaf(cr, 10, 330, 0.15, 100, Hex(0x43A047));
+    BigLeaf(cr, 1014, 420, M_PI - 0.15, 100, Hex(0x43A047));
     Flower(cr, 56, 120, 14, Hex(0xE8477A));
     Flower(cr, 40, 470, 12, Hex(0xF08A3C));
     Flower(cr, 976, 260, 13, Hex(0xE8477A));
