@@ -1,11 +1,9 @@
-// The animated background is forwarded to when AppState holds one.
-// FIXME: the talking characters (PlapperMaschine) are not built yet, so AppState never
-// holds one and the chatter hooks have nothing to forward to; when the class exists, each
-// forwards to the operation of the same name on the character when it is present.
+// Each hook forwards to the character or the animated background when AppState holds one.
 #include "game/ThemeHooks.h"
 
 #include "app/AppState.h"
 #include "themes/HintergrundGrafik.h"
+#include "themes/PlapperMaschine.h"
 
 namespace ThemeHooks {
 
@@ -18,16 +16,30 @@ uint16_t Low16(uint32_t value) {
 
 } // namespace
 
-bool ChatterBusy(const PlapperMaschine*) {
-    return false;
+bool ChatterBusy(const PlapperMaschine* chatter) {
+    return chatter && chatter->IsBusy();
 }
-void ChatterUpdate(PlapperMaschine*) {}
-void ChatterDraw(PlapperMaschine*) {}
-void ChatterButtonDown(PlapperMaschine*, uint32_t, uint32_t) {}
-void ChatterButtonUp(PlapperMaschine*, uint32_t, uint32_t) {}
-void ChatterKeyDown(PlapperMaschine*, uint32_t) {}
-void ChatterKeyUp(PlapperMaschine*, uint32_t) {}
-void ChatterResetIdleTimer(PlapperMaschine*) {}
+void ChatterUpdate(PlapperMaschine* chatter) {
+    if (chatter) chatter->Update();
+}
+void ChatterDraw(PlapperMaschine* chatter) {
+    if (chatter) chatter->Draw();
+}
+void ChatterButtonDown(PlapperMaschine* chatter, uint32_t x, uint32_t y) {
+    if (chatter) chatter->OnLeftButtonDown(Low16(x), Low16(y));
+}
+void ChatterButtonUp(PlapperMaschine* chatter, uint32_t x, uint32_t y) {
+    if (chatter) chatter->OnLeftButtonUp(Low16(x), Low16(y));
+}
+void ChatterKeyDown(PlapperMaschine* chatter, uint32_t key) {
+    if (chatter) chatter->OnKeyDown(key);
+}
+void ChatterKeyUp(PlapperMaschine* chatter, uint32_t key) {
+    if (chatter) chatter->OnKeyUp(key);
+}
+void ChatterResetIdleTimer(PlapperMaschine* chatter) {
+    if (chatter) chatter->ResetIdleTimer();
+}
 
 void BackgroundDrawBack(AppState& app) {
     if (app.animatedBackground) app.animatedBackground->DrawBackLayer();

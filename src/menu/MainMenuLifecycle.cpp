@@ -7,6 +7,9 @@
 #include "data/GameStatistics.h"
 #include "game/SolitärGame.h"
 #include "themes/HintergrundGrafik.h"
+#include "themes/PlapperMädel1.h"
+#include "themes/PlapperMädel2.h"
+#include "themes/PlapperTarzan.h"
 
 #include <ctime>
 
@@ -65,8 +68,9 @@ void MainMenu::StartGameByFolders(const std::string& categoryPath, const std::st
 }
 
 void MainMenu::CreateThemeObjects() {
-    // FIXME: the chatter characters (chatterLeft PlapperMädel1, chatterRight PlapperMädel2,
-    // chatterSpare PlapperTarzan) are created here once their classes exist.
+    app->chatterLeft.Reset(new PlapperMädel1(*app));
+    app->chatterRight.Reset(new PlapperMädel2(*app));
+    app->chatterSpare.Reset(new PlapperTarzan(*app));
     app->animatedBackground.Reset(CreateBackgroundAnimation(*app, app->animationTheme));
 }
 

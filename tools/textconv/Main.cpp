@@ -1,4 +1,6 @@
-// textconv KIND IN OUT — KIND is plain, uitexts or rules (see TextConverter.h).
+// textconv KIND IN OUT — KIND is plain, uitexts or rules (see TextConverter.h), or chatter
+// (see ChatterConverter.h).
+#include "ChatterConverter.h"
 #include "TextConverter.h"
 
 #include <cstdio>
@@ -6,15 +8,17 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::cerr << "usage: textconv plain|uitexts|rules IN OUT\n";
+        std::cerr << "usage: textconv plain|uitexts|rules|chatter IN OUT\n";
         return 2;
     }
     const std::string kindName = argv[1];
     TextConverter::Kind kind;
-    if (kindName == "plain")
+    const bool chatter = kindName == "chatter";
+    if (kindName == "plain" || chatter)
         kind = TextConverter::Kind::Plain;
     else if (kindName == "uitexts")
         kind = TextConverter::Kind::UiTexts;
@@ -36,6 +40,19 @@ int main(int argc, char** argv) {
     if (!result) {
         std::cerr << converter.Error() << "\n";
         return 1;
+    }
+    if (chatter) {
+        // The plain conversion made it Latin-1 without comments; now the sections.
+        std::vector<std::string> lines;
+        std::istringstream plain(*result);
+        for (std::string line; std::getline(plain, line);)
+            lines.push_back(line);
+        ChatterConverter chatterConverter;
+        result = chatterConverter.Convert(lines);
+        if (!result) {
+            std::cerr << argv[2] << ": " << chatterConverter.Error() << "\n";
+            return 1;
+        }
     }
     // Write beside the target and rename, so a failed run never leaves half a file.
     const std::string target = argv[3];
