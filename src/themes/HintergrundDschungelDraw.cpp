@@ -13,7 +13,7 @@ int Whole(double phase) {
 } // namespace
 
 void HintergrundDschungel::DrawBackLayer() {
-    DrawFrame(ThemeTextures::JungleStage, {0, 0, 1024, 768}, {0.0f, 0.0f});
+    DrawStage(ThemeTextures::JungleStage);
     DrawFrame(ThemeTextures::Plant, SheetFrame(Whole(plantPhase) % PlantFrames, 150, 111, 5),
               plantPosition);
     DrawFrog();

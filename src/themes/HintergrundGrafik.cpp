@@ -47,6 +47,17 @@ void HintergrundGrafik::DrawFrame(int slot, IntRect source, PointF at) const {
     DrawSprite(*app, slot, source, {1.0f, 1.0f}, at, 0xFFFFFFFF);
 }
 
+void HintergrundGrafik::DrawStage(int slot) const {
+    const IntRect bands[] = {
+        {0, 0, 1024, StageOpening.top},
+        {0, StageOpening.top, StageOpening.left, StageOpening.bottom},
+        {StageOpening.right, StageOpening.top, 1024, StageOpening.bottom},
+        {0, StageOpening.bottom, 1024, 768},
+    };
+    for (const IntRect& band : bands)
+        DrawFrame(slot, band, {static_cast<float>(band.left), static_cast<float>(band.top)});
+}
+
 void HintergrundGrafik::PlayNow(int soundId) const {
     PlaySound(*app, soundId, 1.0f);
 }

@@ -36,6 +36,8 @@ public:
     // How long a figure waits before its next idle show, by the animation level:
     // seldom (1) R(spread)·5 + base·3 seconds, often (2) base + R(spread), off 0.
     static double IdleInterval(int animationLevel, int spread, int base);
+    // The part of both stages that shows nothing, left open for the card table.
+    static constexpr IntRect StageOpening{220, 160, 800, 600};
     // Frame `frame` of a sheet of w × h frames, `perRow` to a row.
     static IntRect SheetFrame(int frame, int width, int height, int perRow);
     // R(n): the next number of the shared random generator modulo n.
@@ -49,6 +51,9 @@ protected:
     float Height() const;
     // A sheet frame drawn unscaled with its top-left corner at `at`.
     void DrawFrame(int slot, IntRect source, PointF at) const;
+    // A 1024 × 768 stage at (0, 0). Its middle, over the card table, is see-through, so it is
+    // drawn as the four bands around that middle: the same picture at much less blending.
+    void DrawStage(int slot) const;
     void PlayNow(int soundId) const;
     void PlayLater(int soundId, double delay, double volumeFactor) const;
 

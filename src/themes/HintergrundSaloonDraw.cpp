@@ -20,7 +20,7 @@ void HintergrundSaloon::DrawBackLayer() {
     using namespace ThemeTextures;
     DrawSprite(*app, Tumbleweed, {0, 0, 50, 50}, {1.0f, 1.0f}, PointF{25.0f, 25.0f},
                tumbleweed.rotation, tumbleweed.position, 0xFFFFFFFF);
-    DrawFrame(WesternStage, {0, 0, 1024, 768}, {0.0f, 0.0f});
+    DrawStage(WesternStage);
     // The figure is drawn before the door, so it shows only where the open door leaves room.
     DrawFrame(DoorFigure + doorFigure.kind, SheetFrame(Whole(doorFigure.frame) % 12, 40, 100, 6),
               doorFigure.position);

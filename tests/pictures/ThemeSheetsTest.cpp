@@ -32,6 +32,7 @@ TEST(ThemeStages, LeaveTheCardTableOpen) {
          {std::pair{"urwald", "stage.PNG"}, std::pair{"western", "Stage_western.PNG"}}) {
         const Pixels stage = Sheet(folder, name);
         REQUIRE_SHEET(stage);
+        // The background skips this opening when it draws the stage.
         EXPECT_EQ(VisibleShare(stage, {220, 160, 800, 600}), 0.0) << name;
         // …while the edges are dressed.
         EXPECT_GT(VisibleShare(stage, {0, 0, 120, 768}), 0.5) << name;

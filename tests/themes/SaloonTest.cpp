@@ -202,8 +202,18 @@ TEST(SaloonDrawing, BackLayerOrderPutsTheFigureBehindTheDoor) {
     SpriteRecorder recorder;
     saloon.DrawBackLayer();
     std::vector<int> slots;
-    for (const SpriteCall& call : recorder.calls)
-        slots.push_back(call.slot);
+    int stageArea = 0;
+    for (const SpriteCall& call : recorder.calls) {
+        if (slots.empty() || slots.back() != call.slot) slots.push_back(call.slot);
+        if (call.slot == ThemeTextures::WesternStage) {
+            // Each band of the stage lands where it lies in the picture.
+            EXPECT_EQ(call.translation.x, call.source.left);
+            EXPECT_EQ(call.translation.y, call.source.top);
+            stageArea += call.source.Width() * call.source.Height();
+        }
+    }
+    const IntRect open = HintergrundGrafik::StageOpening;
+    EXPECT_EQ(stageArea, 1024 * 768 - open.Width() * open.Height());
     using namespace ThemeTextures;
     EXPECT_EQ(slots, (std::vector<int>{Tumbleweed, WesternStage, DoorFigure, Sign, Poster, Bull,
                                        Cactus, Bottle, Door, Leaflets}));
