@@ -111,11 +111,11 @@ void Guitar(cairo_t* cr, double cx, double cy, double strum) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, -0.5);
-    cairo_rectangle(cr, 20, -7, 120, 14);
+    cairo_rectangle(cr, 20, -7, 96, 14);
     FillOutline(cr, Hex(0x5A3418), 2);
-    for (int i = 1; i < 6; ++i)
+    for (int i = 1; i < 5; ++i)
         Line(cr, 24 + i * 18, -7, 24 + i * 18, 7, 1, Hex(0xC0C0C0));
-    draw::RoundedRect(cr, 136, -12, 24, 24, 5);
+    draw::RoundedRect(cr, 112, -12, 24, 24, 5);
     FillOutline(cr, Hex(0x5A3418), 2);
     OutlinedEllipse(cr, -30, 0, 44, 40, Hex(0xD08A3A), 2.5);
     OutlinedEllipse(cr, 14, 0, 30, 28, Hex(0xD08A3A), 2.5);
@@ -124,7 +124,7 @@ void Guitar(cairo_t* cr, double cx, double cy, double strum) {
     cairo_fill(cr);
     OutlinedEllipse(cr, 0, 0, 11, 11, Hex(0x3A2418), 1.5);
     for (int i = -2; i <= 2; ++i)
-        Line(cr, -40, i * 3 + strum * (i % 2), 140, i * 2.2, 0.8, Hex(0xF4F4F4));
+        Line(cr, -40, i * 3 + strum * (i % 2), 116, i * 2.2, 0.8, Hex(0xF4F4F4));
     cairo_restore(cr);
 }
 
