@@ -1,5 +1,7 @@
 #include "ThemeTestSupport.h"
+#include "media/DrawSprite.h"
 #include "themes/HintergrundDschungel.h"
+#include "themes/ThemeTextures.h"
 
 #include <gtest/gtest.h>
 
@@ -206,6 +208,41 @@ TEST(JungleDragonfly, StaysInItsBandAndMakesThePlantSnapOnlyNearby) {
         const bool near = x >= 610.0f && x <= 691.0f;
         EXPECT_EQ(jungle.plantPhase > plantBefore, near) << xBefore << " -> " << x;
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(JungleCaveman, StepsInHoldsStillAndLeavesThenHides) {
+    Stage stage(2);
+    HintergrundDschungel jungle(stage.app);
+    jungle.caveman.timer = 0.005; // the visit starts at the next update
+    stage.Run(jungle, 0.01);
+    ASSERT_GT(jungle.caveman.visibleTime, 2.9);
+    const int kind = jungle.caveman.kind;
+    if (kind == 1) {
+        EXPECT_EQ(jungle.caveman.scale.x, -1.0f);
+        EXPECT_EQ(jungle.caveman.position.x, 1024.0f) << "mirrored: drawn leftwards from the edge";
+    } else {
+        EXPECT_EQ(jungle.caveman.scale.x, 1.0f);
+    }
+    stage.Run(jungle, 0.48);
+    EXPECT_GT(jungle.caveman.phase, 9.0) << "stepping in, frames 0 … 9";
+    EXPECT_LE(jungle.caveman.phase, 10.0);
+    stage.Run(jungle, 0.1);
+    EXPECT_EQ(jungle.caveman.phase, 0.0) << "holds frame 0";
+    stage.Run(jungle, 2.0);
+    EXPECT_GE(jungle.caveman.phase, 10.0) << "leaving, frames 10 … 19";
+    EXPECT_LE(jungle.caveman.phase, 20.0);
+    SpriteRecorder visible;
+    jungle.DrawBackLayer();
+    EXPECT_EQ(visible.calls.back().slot,
+              kind == 2 ? ThemeTextures::CavemanTall : ThemeTextures::CavemanWide);
+    stage.Run(jungle, 0.5);
+    SpriteRecorder hidden;
+    jungle.DrawBackLayer();
+    EXPECT_EQ(hidden.calls.back().slot, ThemeTextures::Spider) << "gone after three seconds";
 }
 
 } // namespace

@@ -224,3 +224,24 @@ TEST(SaloonDrawing, BackLayerOrderPutsTheFigureBehindTheDoor) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SaloonTumbleweed, GustsNeverBlowItOutOfTheStreet) {
+    Stage stage(2);
+    HintergrundSaloon saloon(stage.app);
+    bool gusted = false;
+    float highest = 575.0f;
+    for (int i = 0; i < 6000; ++i) { // ten minutes
+        stage.Run(saloon, 0.1, 0.1);
+        const PointF p = saloon.tumbleweed.position;
+        ASSERT_TRUE(p.x >= 140.0f && p.x <= 814.0f) << p.x;
+        ASSERT_LE(p.y, 575.0f);
+        highest = std::min(highest, p.y);
+        gusted = gusted || (saloon.wind.gust.x != 0.0f && saloon.wind.gustWait <= 0.0);
+    }
+    EXPECT_TRUE(gusted);
+    EXPECT_LT(highest, 500.0f) << "gusts lift it off the ground";
+}
+
+} // namespace
