@@ -3,7 +3,11 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build bench sanitize clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+SOAK_GAMES ?= 100
+
+.PHONY: run test deps build bench sanitize fuzz-build fuzz fuzz-short soak clean
 
 run: build
 	mkdir -p $(BUILD)/data && cd $(BUILD)/data && ../kartenhaus
@@ -21,8 +25,33 @@ build: deps
 bench: build
 	@for b in $(BUILD)/tests/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
+# Every test built with address and undefined-behaviour sanitizers; any report
+# fails its test. The build-time generators run without leak checks (their
+# libraries keep caches until exit).
 sanitize:
-	$(MAKE) test BUILD=build-sanitize CMAKE_FLAGS="-DKH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+	ASAN_OPTIONS=detect_leaks=0 $(MAKE) build BUILD=build-sanitize \
+	  CMAKE_FLAGS="-DKH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-fno-sanitize-recover=all"
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+	  ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+# libFuzzer targets of the file readers (clang), in their own build directory.
+fuzz-build: deps
+	cmake -S tests/fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# FUZZ_SECONDS per target, one target after the other; the corpus grows in
+# $(FUZZ_BUILD)/corpus, crashes land in $(FUZZ_BUILD)/crashes.
+fuzz: fuzz-build build
+	DATA_BUILD=$(BUILD) FUZZ_BUILD=$(FUZZ_BUILD) tests/fuzz/fuzz.sh $(FUZZ_SECONDS)
+
+# The short run of CI: about five seconds per target.
+fuzz-short: fuzz-build build
+	DATA_BUILD=$(BUILD) FUZZ_BUILD=$(FUZZ_BUILD) tests/fuzz/fuzz.sh 5
+
+# SOAK_GAMES random games of every game of the collection.
+soak: build
+	$(BUILD)/kartenhaus-cli soak --data $(BUILD)/data --games $(SOAK_GAMES)
 
 clean:
-	rm -rf $(BUILD) build-sanitize
+	rm -rf $(BUILD) build-sanitize $(FUZZ_BUILD)
