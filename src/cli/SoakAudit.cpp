@@ -15,18 +15,21 @@ std::string CheckList(const KartenTisch& table, int pileIndex, const PtrList<Car
                       std::unordered_set<const Card*>& seen) {
     const KartenStapel* pile = table.piles[pileIndex];
     const int count = list.Count();
+    // The message is made only for a fault: the checks run after every step.
+    auto where = [&](int i) {
+        return PileName(table, pileIndex) + ", " + listName + " card " + std::to_string(i + 1) +
+               " of " + std::to_string(count);
+    };
     for (int i = 0; i < count; ++i) {
         const Card* card = list[i];
-        const std::string where = PileName(table, pileIndex) + ", " + listName + " card " +
-                                  std::to_string(i + 1) + " of " + std::to_string(count);
-        if (!card) return where + ": a null card";
-        if (!deck.count(card)) return where + ": a card that is not in the deck";
-        if (!seen.insert(card).second) return where + ": a card that lies on the table twice";
-        if (card->owner != pile) return where + ": the card names another pile as its owner";
+        if (!card) return where(i) + ": a null card";
+        if (!deck.count(card)) return where(i) + ": a card that is not in the deck";
+        if (!seen.insert(card).second) return where(i) + ": a card that lies on the table twice";
+        if (card->owner != pile) return where(i) + ": the card names another pile as its owner";
         if (card->cardBelow != (i > 0 ? list[i - 1] : nullptr))
-            return where + ": the card names the wrong card below it";
+            return where(i) + ": the card names the wrong card below it";
         if (card->cardAbove != (i + 1 < count ? list[i + 1] : nullptr))
-            return where + ": the card names the wrong card above it";
+            return where(i) + ": the card names the wrong card above it";
     }
     return {};
 }

@@ -34,23 +34,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(table.deck.Count() == save.CardCount(), "the deck is not the saved cards");
     FUZZ_CHECK(SoakAudit::CheckPlacement(table).empty(), "the loaded table is broken");
 
-    // A few moves on the loaded table: every double click and drag of a top card.
+    // A few moves on the loaded table: double clicks on the top cards, then
+    // back to the loaded state.
     SoakAudit audit;
     audit.TakeCensus(table);
     MovePlayer player(table);
-    player.Settle();
-    int step = 0;
-    for (const KartenStapel* source : table.piles) {
-        if (++step > 16) break;
+    for (int p = 0; p < table.piles.Count() && p < 8; ++p) {
         std::string reason;
         ScriptMove move;
         move.kind = MoveKind::Auto;
-        move.source = source->pileId;
+        move.source = table.piles[p]->pileId;
         move.depth = 1;
         (void)player.Apply(move, reason);
-        move.kind = MoveKind::Undo;
-        (void)player.Apply(move, reason);
-        FUZZ_CHECK(audit.Check(table).empty(), "a move on the loaded table broke it");
     }
+    FUZZ_CHECK(audit.Check(table).empty(), "a move on the loaded table broke it");
+    table.UndoToStart();
+    FUZZ_CHECK(audit.Check(table).empty(), "undo on the loaded table broke it");
     return 0;
 }
