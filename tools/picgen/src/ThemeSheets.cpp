@@ -1,5 +1,6 @@
 #include "ThemeSheets.h"
 
+#include "CharacterArt.h"
 #include "GuiKit.h"
 #include "JungleArt.h"
 #include "WesternArt.h"
@@ -185,6 +186,9 @@ void DrawThemeSheet(Canvas& canvas, const FrameSheet& s) {
         DrawJungleSheet(canvas, ShortName(s.member)))
         return;
     if (western && DrawWesternSheet(canvas, ShortName(s.member))) return;
+    if (!western && s.member.find("urwald") == std::string::npos &&
+        DrawCharacterSheet(canvas, ShortName(s.member)))
+        return;
     if (s.member.find("stage") != std::string::npos ||
         s.member.find("Stage") != std::string::npos) {
         Stage(cr, s, western);
