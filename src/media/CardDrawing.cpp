@@ -40,8 +40,10 @@ OpaqueCore SheetCore(const Texture& sheet, int w, int h) {
         serial = sheet.Serial();
         cellW = w;
         cellH = h;
-        core = FindOpaqueCore([&sheet](int x, int y) { return sheet.PixelAt(x, y); }, sheet.Width(),
-                              sheet.Height(), w, h);
+        // Only the alpha matters here, which the sheet answers without its pixels.
+        core = FindOpaqueCore(
+            [&sheet](int x, int y) { return sheet.OpaqueAt(x, y) ? 0xFF000000u : 0u; },
+            sheet.Width(), sheet.Height(), w, h);
     }
     return core;
 }

@@ -6,28 +6,9 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <vector>
-
-namespace {
-
-// Converts a decoded picture to ARGB and makes the colour key transparent black.
-SDL_Surface* PrepareSurface(SDL_Surface* decoded) {
-    if (!decoded) return nullptr;
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(decoded);
-    if (!argb) return nullptr;
-    SDL_LockSurface(argb);
-    for (int y = 0; y < argb->h; ++y) {
-        auto* row =
-            reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(argb->pixels) + y * argb->pitch);
-        for (int x = 0; x < argb->w; ++x)
-            if (row[x] == Texture::ColourKey) row[x] = 0;
-    }
-    SDL_UnlockSurface(argb);
-    return argb;
-}
-
-} // namespace
 
 std::unique_ptr<RenderDevice> RenderDevice::Create(PlatformWindow& window,
                                                    const PresentParameters& parameters) {
@@ -38,6 +19,9 @@ std::unique_ptr<RenderDevice> RenderDevice::Create(PlatformWindow& window,
     if (!renderer) renderer = SDL_CreateRenderer(window.Handle(), -1, SDL_RENDERER_SOFTWARE);
     if (!renderer) return nullptr;
     std::unique_ptr<RenderDevice> device(new RenderDevice(window, renderer, parameters));
+    SDL_RendererInfo info{};
+    device->softwareTextures =
+        SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
     SDL_RenderSetLogicalSize(renderer, parameters.backBufferWidth, parameters.backBufferHeight);
     device->CreateTarget();
     return device;
@@ -49,8 +33,7 @@ RenderDevice::RenderDevice(PlatformWindow& window, SDL_Renderer* renderer,
 
 RenderDevice::~RenderDevice() {
     for (Texture* texture : textures) {
-        if (texture->handle) SDL_DestroyTexture(texture->handle);
-        texture->handle = nullptr;
+        texture->DestroyHandles();
         texture->device = nullptr;
     }
     if (target) SDL_DestroyTexture(target);
@@ -115,9 +98,7 @@ void RenderDevice::Present() {
     SDL_RenderPresent(renderer);
 }
 
-std::unique_ptr<Texture> RenderDevice::Adopt(SDL_Surface* surface) {
-    if (!surface) return nullptr;
-    std::unique_ptr<Texture> texture(new Texture(this, surface));
+std::unique_ptr<Texture> RenderDevice::Adopt(std::unique_ptr<Texture> texture) {
     if (!texture->Upload()) {
         texture->device = nullptr;
         return nullptr;
@@ -132,22 +113,28 @@ void RenderDevice::Forget(Texture* texture) {
 
 std::unique_ptr<Texture> RenderDevice::CreateTextureFromMemory(const void* data, size_t size) {
     if (!data || size == 0 || size > 0x7FFFFFFF) return nullptr;
-    SDL_RWops* stream = SDL_RWFromConstMem(data, static_cast<int>(size));
-    if (!stream) return nullptr;
-    return Adopt(PrepareSurface(IMG_Load_RW(stream, 1)));
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    return CreateTextureFromBytes(std::vector<uint8_t>(bytes, bytes + size));
+}
+
+std::unique_ptr<Texture> RenderDevice::CreateTextureFromBytes(std::vector<uint8_t> bytes) {
+    if (bytes.empty() || bytes.size() > 0x7FFFFFFF) return nullptr;
+    auto kept = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+    return Adopt(std::unique_ptr<Texture>(new Texture(this, std::move(kept), 0, 0, 0)));
 }
 
 std::unique_ptr<Texture> RenderDevice::CreateTextureFromFile(const std::string& path) {
-    return Adopt(PrepareSurface(IMG_Load(path.c_str())));
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return nullptr;
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                               std::istreambuf_iterator<char>());
+    if (file.bad()) return nullptr;
+    return CreateTextureFromBytes(std::move(bytes));
 }
 
 std::unique_ptr<Texture> RenderDevice::CreateSolidTexture(uint32_t argb, int width, int height) {
     if (width <= 0 || height <= 0) return nullptr;
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!surface) return nullptr;
-    SDL_FillRect(surface, nullptr, argb);
-    return Adopt(surface);
+    return Adopt(std::unique_ptr<Texture>(new Texture(this, nullptr, argb, width, height)));
 }
 
 std::vector<uint32_t> RenderDevice::ReadPixels() {

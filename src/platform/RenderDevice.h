@@ -11,7 +11,6 @@
 
 struct SDL_Renderer;
 struct SDL_Texture;
-struct SDL_Surface;
 class PlatformWindow;
 class Texture;
 
@@ -44,8 +43,10 @@ public:
     void Present();
 
     // Pictures from PNG (or any format the decoder knows) bytes or a file; pixels of exactly
-    // Texture::ColourKey become transparent black. Null on failure.
+    // Texture::ColourKey become transparent black. Null on failure. The texture keeps a copy
+    // of the bytes (the vector's, without copying, when it is handed over).
     std::unique_ptr<Texture> CreateTextureFromMemory(const void* data, size_t size);
+    std::unique_ptr<Texture> CreateTextureFromBytes(std::vector<uint8_t> bytes);
     std::unique_ptr<Texture> CreateTextureFromFile(const std::string& path);
     // A picture of one colour.
     std::unique_ptr<Texture> CreateSolidTexture(uint32_t argb, int width, int height);
@@ -56,13 +57,15 @@ public:
     std::vector<uint32_t> ReadPixels();
 
     SDL_Renderer* Renderer() const { return renderer; }
+    // The renderer keeps textures in plain memory that pictures can be decoded into.
+    bool DecodesIntoTextures() const { return softwareTextures; }
     int Width() const { return parameters.backBufferWidth; }
     int Height() const { return parameters.backBufferHeight; }
 
 private:
     friend class Texture;
     RenderDevice(PlatformWindow& window, SDL_Renderer* renderer, const PresentParameters& p);
-    std::unique_ptr<Texture> Adopt(SDL_Surface* surface);
+    std::unique_ptr<Texture> Adopt(std::unique_ptr<Texture> texture);
     void Forget(Texture* texture);
     bool CreateTarget();
 
@@ -74,4 +77,5 @@ private:
     bool lost = false;
     bool needsReset = false;
     bool texturesLost = false;
+    bool softwareTextures = false;
 };

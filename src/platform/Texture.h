@@ -1,14 +1,19 @@
 #pragma once
-// A picture on the drawing device. A copy of its pixels is kept in memory, so the
-// device copy can be rebuilt after the device was lost.
+// A picture on the drawing device. The decoded pixels live only in the device's copy; the
+// texture keeps where they came from (the compressed bytes, or the one colour) to rebuild
+// that copy after the device was lost, and a two-bit-a-pixel alpha map for the questions
+// drawing asks about see-through pixels.
+#include "platform/AlphaMap.h"
 #include "platform/IntRect.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <memory>
 #include <tuple>
+#include <vector>
 
 struct SDL_Texture;
-struct SDL_Surface;
 class RenderDevice;
 
 class Texture {
@@ -20,8 +25,12 @@ public:
     int Width() const { return width; }
     int Height() const { return height; }
     SDL_Texture* Handle() const { return handle; }
-    // The colour of one pixel (ARGB) of the kept copy; 0 outside the picture.
+    // The colour of one pixel (ARGB); 0 outside the picture. Meant for inspecting pictures,
+    // not for drawing: unless the device's copy can be read, the first call decodes the
+    // picture again and keeps that copy.
     uint32_t PixelAt(int x, int y) const;
+    // The pixel is fully opaque (false outside the picture). Answered from the alpha map.
+    bool OpaqueAt(int x, int y) const { return alpha.OpaqueAt(x, y); }
 
     // A picture that is always drawn shrunk by the same factor (the card sheet) may keep a
     // copy made at that size with a smoothing filter: drawing it is an unscaled copy, faster
@@ -43,25 +52,40 @@ public:
     // No pixel of the picture is see-through: an opaque draw of it needs no blending.
     bool IsOpaque() const { return opaque; }
 
+    // Memory the texture keeps besides the device's copy, in bytes.
+    size_t KeptBytes() const;
+
     // The colour that a loaded picture turns into transparent black.
     static constexpr uint32_t ColourKey = 0xFF00FF64;
 
 private:
     friend class RenderDevice;
-    Texture(RenderDevice* device, SDL_Surface* pixels)
-        : device(device), pixels(pixels), serial(++lastSerial) {}
+    using Bytes = std::shared_ptr<const std::vector<uint8_t>>;
+    Texture(RenderDevice* device, Bytes encoded, uint32_t solidColour, int solidWidth,
+            int solidHeight);
+    // Builds the device's copy from the source; on a software renderer the picture is
+    // decoded straight into it.
     bool Upload();
+    // Decodes the source into `pixels` (width × height, row after row).
+    bool DecodeInto(std::vector<uint32_t>& pixels) const;
+    // Hands the whole picture (rows `pitch` pixels apart) to `use`; false when it cannot.
+    bool ReadPixels(const std::function<void(const uint32_t* pixels, int pitch)>& use) const;
+    void DestroyHandles();
 
     RenderDevice* device;
-    SDL_Surface* pixels;
+    Bytes encoded;            // the picture's bytes as loaded; null for a picture of one colour
+    uint32_t solidColour = 0; // the colour of a picture without bytes
     SDL_Texture* handle = nullptr;
     bool prefersScaledCopy = false;
     bool opaque = false;
+    bool inPlace = false; // the picture was decoded straight into the device's copy
     mutable SDL_Texture* scaledHandle = nullptr;
     mutable float scaledX = 0.0f, scaledY = 0.0f;
     int width = 0;
     int height = 0;
     uint64_t serial;
+    AlphaMap alpha;
+    mutable std::vector<uint32_t> decoded; // made by ReadPixels when needed
     mutable std::map<std::tuple<int, int, int, int>, IntRect> inkBounds;
     static inline uint64_t lastSerial = 0;
 };

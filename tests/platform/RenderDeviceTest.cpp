@@ -11,6 +11,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <tuple>
 
 namespace {
 
@@ -137,6 +139,92 @@ TEST_F(RenderDeviceTest, APictureAsLargeAsTheScreenDrawsWhole) {
     };
     EXPECT_EQ(PixelAfter(turned, 512, 384), 0xFF804020u);
     EXPECT_EQ(PixelAfter(turned, 20, 384), 0xFF646464u);
+}
+
+TEST_F(RenderDeviceTest, ADecodedPictureIsRebuiltFromItsBytesAfterTheDeviceLostIt) {
+    // Opaque red on the left, a see-through band, faint ink in the corner.
+    const std::string png = MakePng(96, 64, [](int x, int y) {
+        if (x < 40) return 0xFFFF0000u;
+        if (x == 90 && y == 60) return 0x0100FF00u;
+        return 0x00000000u;
+    });
+    auto texture = device->CreateTextureFromMemory(png.data(), png.size());
+    ASSERT_TRUE(texture);
+    auto draw = [&](SpriteBatch& s) {
+        s.SetTransform(Transform2D::Identity());
+        s.Draw(texture.get(), std::nullopt, 0xFFFFFFFF);
+    };
+    auto facts = [&] {
+        return std::make_tuple(
+            texture->Width(), texture->Height(), texture->IsOpaque(),
+            texture->InkBounds({0, 0, 96, 64}), texture->InkBounds({41, 0, 96, 64}),
+            texture->OpaqueAt(39, 5), texture->OpaqueAt(40, 5), texture->PixelAt(10, 10),
+            texture->PixelAt(90, 60), PixelAfter(draw, 20, 20), PixelAfter(draw, 60, 20));
+    };
+    const auto before = facts();
+    EXPECT_EQ(std::get<3>(before), (IntRect{0, 0, 91, 64}));
+    EXPECT_EQ(std::get<4>(before), (IntRect{90, 60, 91, 61}));
+    EXPECT_EQ(std::get<9>(before), 0xFFFF0000u);
+    EXPECT_EQ(std::get<10>(before), 0xFF646464u);
+
+    // Spoil the device's copy, as a lost device would: the reset must bring it back.
+    const std::vector<uint32_t> garbage(96 * 64, 0xFF0000FFu);
+    ASSERT_EQ(SDL_UpdateTexture(texture->Handle(), nullptr, garbage.data(), 96 * 4), 0);
+    EXPECT_EQ(PixelAfter(draw, 20, 20), 0xFF0000FFu);
+    device->NoteReset(true);
+    PresentParameters p;
+    p.backBufferWidth = 1024;
+    p.backBufferHeight = 768;
+    ASSERT_TRUE(device->Reset(p));
+    EXPECT_NE(texture->Handle(), nullptr);
+    EXPECT_EQ(facts(), before);
+}
+
+TEST_F(RenderDeviceTest, ATextureKeepsFarLessThanItsPixelsAndItsScaledCopyOutlivesNothing) {
+    const std::string png =
+        MakePng(512, 256, [](int x, int y) { return 0xFF000000u | ((x ^ y) & 1 ? 0xFFFFFF : 0); });
+    auto texture = device->CreateTextureFromMemory(png.data(), png.size());
+    ASSERT_TRUE(texture);
+    EXPECT_LT(texture->KeptBytes(), 512u * 256u * 4u / 8u);
+    // The smoothed half-size copy: a checkerboard shrinks to grey.
+    SDL_Texture* small = texture->ScaledHandle(0.5f, 0.5f);
+    ASSERT_NE(small, nullptr);
+    int w = 0, h = 0;
+    SDL_QueryTexture(small, nullptr, nullptr, &w, &h);
+    EXPECT_EQ(w, 256);
+    EXPECT_EQ(h, 128);
+    EXPECT_EQ(texture->ScaledHandle(0.5f, 0.5f), small);
+    EXPECT_EQ(texture->ScaledHandle(2.0f, 2.0f), nullptr); // only ever shrunk
+    texture->ScaledHandle(0.25f, 0.25f);
+    // Releasing the device first releases the texture's copies with it.
+    device.reset();
+    EXPECT_EQ(texture->Handle(), nullptr);
+    EXPECT_EQ(texture->ScaledHandle(0.5f, 0.5f), nullptr);
+    texture.reset();
+}
+
+TEST_F(RenderDeviceTest, PicturesFromFilesAreReadWholeAndMissingOnesGiveNothing) {
+    const std::string png = MakePng(5, 5, [](int x, int) { return x ? 0xFF0000FFu : 0xFF00FF64u; });
+    const std::string file = (std::filesystem::temp_directory_path() /
+                              ("kh_picture_" + std::to_string(getpid()) + ".png"))
+                                 .string();
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << png;
+    }
+    auto texture = device->CreateTextureFromFile(file);
+    std::remove(file.c_str());
+    ASSERT_TRUE(texture);
+    EXPECT_EQ(texture->PixelAt(0, 0), 0u);
+    EXPECT_EQ(texture->PixelAt(4, 4), 0xFF0000FFu);
+    // The file is gone, yet the picture comes back after a reset: its bytes were kept.
+    device->NoteReset(true);
+    PresentParameters p;
+    p.backBufferWidth = 1024;
+    p.backBufferHeight = 768;
+    EXPECT_TRUE(device->Reset(p));
+    EXPECT_EQ(texture->PixelAt(4, 4), 0xFF0000FFu);
+    EXPECT_FALSE(device->CreateTextureFromFile(file));
 }
 
 TEST_F(RenderDeviceTest, TexturesSurviveADeviceResetAndTheDeviceItself) {

@@ -1,0 +1,21 @@
+#pragma once
+// Turns picture bytes into ARGB rows: PNG straight from the PNG library (one pass, no
+// intermediate picture), any other format the image library knows through it. Pixels of
+// exactly Texture::ColourKey become transparent black, and the alpha of every row is noted
+// in an AlphaMap while the row is still in the cache. Safe to call from any thread.
+#include "platform/AlphaMap.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+// Where the rows go: asked once, when the size is known, for the first row and the distance
+// between rows (in pixels, at least `width`). Answers null to give up.
+using PixelTarget = std::function<uint32_t*(int width, int height, int& pitch)>;
+
+namespace PictureDecoder {
+// The largest picture accepted, per side.
+constexpr int MaxSide = 16384;
+// False when the bytes are no picture, are damaged or cut short, or the target gave up.
+bool Decode(const void* data, size_t size, const PixelTarget& target, AlphaMap& alpha);
+} // namespace PictureDecoder
