@@ -8,6 +8,7 @@
 #include "app/TextureTable.h"
 #include "data/BackgroundEntry.h"
 #include "data/CardSetEntry.h"
+#include "data/CatalogReader.h"
 #include "data/GameArchiveWriter.h"
 #include "data/GameCategory.h"
 #include "data/TextEncoding.h"
@@ -76,6 +77,9 @@ struct SpiderTable {
         const fs::path base = fs::path(data ? data : KH_SOURCE_DIR "/build/data") / "base.gob";
         std::error_code error;
         fs::copy_file(base, dir / "base.gob", error);
+        for (const char* archive : {"cards.gob", "background.gob"})
+            fs::copy_file(base.parent_path() / archive, dir / archive, error);
+        dataFolder = base.parent_path();
         app.OpenArchives(dir);
         fs::remove_all(dir);
 
@@ -124,6 +128,24 @@ struct SpiderTable {
         return true;
     }
 
+    // Swaps the plain stand-in pictures for the generated ones of the data folder: the first
+    // card set and table background of the catalogs, the interface sheet and the font.
+    bool ShowRealPictures() {
+        AppState& app = GetAppState();
+        if (!app.baseArchive || !app.cardsArchive || !app.backgroundArchive) return false;
+        for (int slot : {1, SolitärGame::MenuSlot})
+            if (app.LoadTexture(TextureTable::SlotName(slot), app.textures[slot],
+                                app.baseArchive.get(), false) < 0)
+                return false;
+        CatalogReader::ReadCardSetCatalog(app.cardSets, dataFolder);
+        CatalogReader::ReadBackgroundCatalog(app.backgrounds, dataFolder);
+        app.currentCardSetIndex = app.currentBackgroundIndex = -1; // the stand-ins were 0
+        app.LoadCardSet(0);
+        game->SelectBackground(0);
+        Frames(60);
+        return app.currentCardSet != &cardSet && app.currentBackground != &background;
+    }
+
     void Frames(int count) {
         for (int i = 0; i < count; ++i)
             Frame();
@@ -134,6 +156,7 @@ struct SpiderTable {
         RunRenderStep(GetAppState());
     }
 
+    fs::path dataFolder;
     CardSetEntry cardSet;
     BackgroundEntry background;
     GameCategory category;
@@ -208,5 +231,17 @@ void BM_SpiderSceneRenderCalls(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SpiderSceneRenderCalls)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The plain frame with the generated card set and cloth (run last: it keeps them).
+void BM_SpiderFrameRealPictures(benchmark::State& state) {
+    SpiderTable& table = Table();
+    if (!table.ShowRealPictures()) {
+        state.SkipWithError("the generated data folder was not found");
+        return;
+    }
+    for (auto _ : state)
+        table.Frame();
+}
+BENCHMARK(BM_SpiderFrameRealPictures)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
