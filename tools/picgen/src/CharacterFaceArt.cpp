@@ -13,7 +13,7 @@ const Look kMia{Hex(0xB7794F), Hex(0x2A1A14), Hex(0x5A3A1E), Hex(0x9E3A46), 10, 
 namespace {
 
 const double kEyeOpen[5] = {1.0, 0.55, 0.0, 0.5, 0.85};
-const double kMouthOpen[5] = {0.0, 0.45, 1.0, 0.7, 0.3};
+const double kMouthOpen[5] = {0.0, 0.6, 1.0, 0.75, 0.45};
 
 void OneEye(cairo_t* cr, const Look& look, double cx, double cy, double open, bool left) {
     const Rgba outline = art::kOutline;
