@@ -64,55 +64,6 @@ void Frame(cairo_t* cr, const FrameSheet& s, int f, bool western) {
     }
 }
 
-void Character(cairo_t* cr, const FrameSheet& s) {
-    double w = s.width, h = s.height;
-    Rgba body = s.member.find("Tarzan") != std::string::npos   ? Hex(0x7A5A30)
-                : s.member.find("mädel1") != std::string::npos ? Hex(0x8E4A8C)
-                                                               : Hex(0x3E6AA8);
-    Rgba fill{body.r, body.g, body.b, 0.6};
-    // Head, body and the word "placeholder", in the frame the character stands in.
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, w / 2, 78, 40, 0, 2 * M_PI);
-    draw::SetColor(cr, fill);
-    cairo_fill(cr);
-    draw::RoundedRect(cr, 14, 128, w - 28, h - 128, 30);
-    cairo_fill(cr);
-    Label(cr, "Platzhalter", w / 2, 240, w - 36, 20);
-    Label(cr, ShortName(s.member), w / 2, 270, w - 36, 16);
-}
-
-void Features(cairo_t* cr, const FrameSheet& s) {
-    // Eyes (top row) blink over five frames, mouths (second row) open and close.
-    bool left = s.member.find("mundl") != std::string::npos;
-    int eyeH = left ? 22 : 20;
-    int mouthW = left ? 40 : 36;
-    for (int f = 0; f < 5; ++f) {
-        double open = 1 - std::fabs(f - 2) / 2.0;
-        for (int e = 0; e < 2; ++e) {
-            cairo_save(cr);
-            cairo_translate(cr, 40 * f + 12 + e * 16, eyeH / 2.0);
-            cairo_scale(cr, 1, std::max(0.15, 1 - open));
-            cairo_arc(cr, 0, 0, 5, 0, 2 * M_PI);
-            cairo_restore(cr);
-            draw::SetColor(cr, Hex(0x2A2320, 0.8));
-            cairo_fill(cr);
-        }
-        cairo_save(cr);
-        cairo_translate(cr, mouthW * f + mouthW / 2.0, eyeH + 5);
-        cairo_scale(cr, 1, std::max(0.2, open));
-        cairo_arc(cr, 0, 0, 8, 0, 2 * M_PI);
-        cairo_restore(cr);
-        draw::SetColor(cr, Hex(0xB5524A, 0.85));
-        cairo_fill(cr);
-    }
-    if (!left) {
-        // The slapped look at (200, 0, 250, 30).
-        draw::RoundedRect(cr, 202, 2, 46, 26, 8);
-        draw::SetColor(cr, Hex(0xE0533F, 0.6));
-        cairo_fill(cr);
-    }
-}
-
 void Werbung(cairo_t* cr) {
     struct Box {
         int l, t, r, b;
@@ -194,11 +145,6 @@ void DrawThemeSheet(Canvas& canvas, const FrameSheet& s) {
         Stage(cr, s, western);
     } else if (s.member.find("Werbung") != std::string::npos) {
         Werbung(cr);
-    } else if (s.member.find("mund") != std::string::npos) {
-        Features(cr, s);
-    } else if (s.member.find("mädel") != std::string::npos ||
-               s.member.find("Tarzan") != std::string::npos) {
-        Character(cr, s);
     } else if (s.member.find("Zielscheibe") != std::string::npos) {
         // The target pointer: a cross-hair that kicks with the recoil frame.
         for (int f = 0; f < s.count; ++f) {
