@@ -1,8 +1,10 @@
 // Language files (".lng" word lists): every entry is a word of the file with
-// "_" and "-" turned into blank and line break, and any entry used as a format
-// text formats safely with the arguments the program passes.
+// "_" and "-" turned into blank and line break, any entry used as a format
+// text formats safely with the arguments the program passes, and every text
+// survives the trip to UTF-8 (file names on disk) and back.
 #include "FuzzSupport.h"
 #include "data/LanguageTexts.h"
+#include "data/TextEncoding.h"
 #include "data/TextFormatter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -20,6 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string timed = FormatText(*text, {12, 5, 3.25});
         // Without arguments only "%%" changes, so the text never grows.
         FUZZ_CHECK(shown.size() <= text->size(), "a text grew without arguments");
+        FUZZ_CHECK(TextEncoding::Utf8ToLatin1(TextEncoding::Latin1ToUtf8(*text)) == *text,
+                   "a text changed on its way through UTF-8");
+        (void)TextEncoding::Utf8ToLatin1(*text);
         (void)counts;
         (void)named;
         (void)timed;
