@@ -77,25 +77,31 @@ const std::vector<int>& TextureTable::LoadOrder() {
 }
 
 bool LoadTextureTable(AppState& app, const MemberReader& read, std::vector<std::string>* missing) {
+    const std::vector<int>& order = TextureTable::LoadOrder();
     bool complete = true;
-    for (int slot : TextureTable::LoadOrder()) {
-        const std::string name = TextureTable::SlotName(slot);
-        std::unique_ptr<Texture> texture;
-        if (app.device) {
-            if (auto bytes = read(name)) {
-                texture = app.device->CreateTextureFromMemory(bytes->data(), bytes->size());
-                // One retry, as the device may refuse the first creation under memory pressure.
-                if (!texture)
-                    texture = app.device->CreateTextureFromMemory(bytes->data(), bytes->size());
-            }
-        }
+    auto place = [&](int slot, std::unique_ptr<Texture> texture) {
         if (texture) {
             app.textures[slot] = std::move(texture);
         } else {
             complete = false;
-            if (missing) missing->push_back(name);
+            if (missing) missing->push_back(TextureTable::SlotName(slot));
         }
         AdvanceLoadingScreen(app);
+    };
+    if (!app.device) {
+        for (int slot : order)
+            place(slot, nullptr);
+        return complete;
     }
+    // The pictures are decoded side by side; they still arrive, and fill the loading bar,
+    // one after the other in the load order.
+    app.device->CreateTexturesInOrder(
+        order.size(), [&](size_t index) { return read(TextureTable::SlotName(order[index])); },
+        [&](size_t index, std::unique_ptr<Texture> texture, std::span<const uint8_t> bytes) {
+            // One retry, as the device may refuse the first creation under memory pressure.
+            if (!texture && !bytes.empty())
+                texture = app.device->CreateTextureFromMemory(bytes.data(), bytes.size());
+            place(order[index], std::move(texture));
+        });
     return complete;
 }

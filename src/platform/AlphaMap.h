@@ -21,8 +21,10 @@ public:
     int Height() const { return height; }
     bool InkAt(int x, int y) const { return Inside(x, y) && Bit(ink, x, y); }
     bool OpaqueAt(int x, int y) const { return Inside(x, y) && Bit(opaque, x, y); }
-    // No pixel is see-through, not even partly.
-    bool AllOpaque() const;
+    // No pixel is see-through, not even partly: of the whole picture, or of `area` (clipped
+    // to the picture).
+    bool AllOpaque() const { return AllOpaqueIn({0, 0, width, height}); }
+    bool AllOpaqueIn(IntRect area) const;
     // The smallest rectangle inside `area` (clipped to the picture) holding every inked
     // pixel; empty when there is none.
     IntRect InkBounds(IntRect area) const;
@@ -30,6 +32,7 @@ public:
     size_t Bytes() const { return (ink.capacity() + opaque.capacity()) * sizeof(uint64_t); }
 
 private:
+    static uint64_t ColumnMask(size_t word, int left, int right);
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
     bool Bit(const std::vector<uint64_t>& bits, int x, int y) const {
         return (bits[static_cast<size_t>(y) * words + (x >> 6)] >> (x & 63)) & 1u;

@@ -50,6 +50,9 @@ bool DecodePng(const uint8_t* data, size_t size, const PixelTarget& target, Alph
         return false;
     }
     png_set_read_fn(png, &reader, ReadBytes);
+    // Every chunk's own checksum already guards the compressed bytes; the second checksum
+    // over the whole inflated picture would only cost time.
+    png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
@@ -124,10 +127,29 @@ bool DecodeOther(const void* data, size_t size, const PixelTarget& target, Alpha
 
 } // namespace
 
+bool PictureDecoder::IsPng(const void* data, size_t size) {
+    return data && size >= 8 && png_sig_cmp(static_cast<const uint8_t*>(data), 0, 8) == 0;
+}
+
+bool PictureDecoder::PngSize(const void* data, size_t size, int& width, int& height) {
+    // The signature, then the header chunk: length, "IHDR", width, height (big-endian).
+    if (!IsPng(data, size) || size < 24) return false;
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    if (std::memcmp(bytes + 12, "IHDR", 4) != 0) return false;
+    auto word = [&](size_t at) {
+        return (uint32_t{bytes[at]} << 24) | (uint32_t{bytes[at + 1]} << 16) |
+               (uint32_t{bytes[at + 2]} << 8) | bytes[at + 3];
+    };
+    const uint32_t w = word(16), h = word(20);
+    if (w == 0 || h == 0 || w > MaxSide || h > MaxSide) return false;
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
+}
+
 bool PictureDecoder::Decode(const void* data, size_t size, const PixelTarget& target,
                             AlphaMap& alpha) {
     if (!data || size == 0) return false;
-    const auto* bytes = static_cast<const uint8_t*>(data);
-    if (size >= 8 && png_sig_cmp(bytes, 0, 8) == 0) return DecodePng(bytes, size, target, alpha);
+    if (IsPng(data, size)) return DecodePng(static_cast<const uint8_t*>(data), size, target, alpha);
     return DecodeOther(data, size, target, alpha);
 }

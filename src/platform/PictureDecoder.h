@@ -2,12 +2,15 @@
 // Turns picture bytes into ARGB rows: PNG straight from the PNG library (one pass, no
 // intermediate picture), any other format the image library knows through it. Pixels of
 // exactly Texture::ColourKey become transparent black, and the alpha of every row is noted
-// in an AlphaMap while the row is still in the cache. Safe to call from any thread.
+// in an AlphaMap while the row is still in the cache.
 #include "platform/AlphaMap.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+
+// PNG bytes are decoded by the PNG library, which may run on several threads at once; other
+// formats go through the image library, on the drawing thread only.
 
 // Where the rows go: asked once, when the size is known, for the first row and the distance
 // between rows (in pixels, at least `width`). Answers null to give up.
@@ -18,4 +21,7 @@ namespace PictureDecoder {
 constexpr int MaxSide = 16384;
 // False when the bytes are no picture, are damaged or cut short, or the target gave up.
 bool Decode(const void* data, size_t size, const PixelTarget& target, AlphaMap& alpha);
+bool IsPng(const void* data, size_t size);
+// The size a PNG's header gives, without decoding; false when it is no PNG or too large.
+bool PngSize(const void* data, size_t size, int& width, int& height);
 } // namespace PictureDecoder

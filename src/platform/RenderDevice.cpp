@@ -1,13 +1,17 @@
 #include "platform/RenderDevice.h"
 
+#include "platform/PictureDecoder.h"
 #include "platform/PlatformWindow.h"
 #include "platform/Texture.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 #include <algorithm>
+#include <deque>
 #include <fstream>
+#include <future>
 #include <iterator>
+#include <thread>
 #include <vector>
 
 std::unique_ptr<RenderDevice> RenderDevice::Create(PlatformWindow& window,
@@ -130,6 +134,64 @@ std::unique_ptr<Texture> RenderDevice::CreateTextureFromFile(const std::string& 
                                std::istreambuf_iterator<char>());
     if (file.bad()) return nullptr;
     return CreateTextureFromBytes(std::move(bytes));
+}
+
+void RenderDevice::CreateTexturesInOrder(
+    size_t count, const std::function<PictureBytes(size_t)>& read,
+    const std::function<void(size_t, std::unique_ptr<Texture>, std::span<const uint8_t>)>& done) {
+    struct Pending {
+        std::shared_ptr<const std::vector<uint8_t>> bytes;
+        std::unique_ptr<Texture> texture;
+        std::future<bool> decoded; // not valid: the texture is complete or failed already
+        bool ok = false;
+    };
+    auto start = [&](size_t index) {
+        Pending p;
+        PictureBytes bytes = read(index);
+        if (!bytes || bytes->empty() || bytes->size() > 0x7FFFFFFF) return p;
+        p.bytes = std::make_shared<const std::vector<uint8_t>>(std::move(*bytes));
+        p.texture.reset(new Texture(this, p.bytes, 0, 0, 0));
+        int w = 0, h = 0, pitch = 0;
+        if (!PictureDecoder::PngSize(p.bytes->data(), p.bytes->size(), w, h)) {
+            p.ok = p.texture->Upload(); // other formats are decoded on this thread
+            return p;
+        }
+        uint32_t* rows = p.texture->PrepareCopy(w, h, pitch);
+        if (!rows) {
+            p.ok = p.texture->FinishCopy(false);
+            return p;
+        }
+        p.decoded = std::async(std::launch::async,
+                               [bytes = p.bytes, alpha = &p.texture->alpha, rows, w, h, pitch] {
+                                   return PictureDecoder::Decode(
+                                       bytes->data(), bytes->size(),
+                                       [&](int dw, int dh, int& dp) -> uint32_t* {
+                                           if (dw != w || dh != h) return nullptr;
+                                           dp = pitch;
+                                           return rows;
+                                       },
+                                       *alpha);
+                               });
+        return p;
+    };
+    // As many pictures in flight as there are processors to decode them.
+    const size_t ahead = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
+    std::deque<Pending> pending;
+    size_t started = 0;
+    for (size_t index = 0; index < count; ++index) {
+        while (started < count && started < index + ahead)
+            pending.push_back(start(started++));
+        Pending p = std::move(pending.front());
+        pending.pop_front();
+        if (p.decoded.valid()) p.ok = p.texture->FinishCopy(p.decoded.get());
+        std::unique_ptr<Texture> texture;
+        if (p.ok) {
+            textures.push_back(p.texture.get());
+            texture = std::move(p.texture);
+        }
+        done(index, std::move(texture),
+             p.bytes ? std::span<const uint8_t>(*p.bytes) : std::span<const uint8_t>());
+    }
 }
 
 std::unique_ptr<Texture> RenderDevice::CreateSolidTexture(uint32_t argb, int width, int height) {

@@ -5,7 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -48,6 +51,16 @@ public:
     std::unique_ptr<Texture> CreateTextureFromMemory(const void* data, size_t size);
     std::unique_ptr<Texture> CreateTextureFromBytes(std::vector<uint8_t> bytes);
     std::unique_ptr<Texture> CreateTextureFromFile(const std::string& path);
+    // Many pictures at once, as start-up loads them: PNG pictures are decoded on worker
+    // threads while this thread makes the device's copies. `read` is called on this thread in
+    // order, a few pictures ahead; `done` on this thread for every picture in order, with
+    // its texture (null when it could not be made) and its bytes (empty when there were
+    // none), as soon as it and all before it are ready.
+    using PictureBytes = std::optional<std::vector<uint8_t>>;
+    void
+    CreateTexturesInOrder(size_t count, const std::function<PictureBytes(size_t index)>& read,
+                          const std::function<void(size_t index, std::unique_ptr<Texture> texture,
+                                                   std::span<const uint8_t> bytes)>& done);
     // A picture of one colour.
     std::unique_ptr<Texture> CreateSolidTexture(uint32_t argb, int width, int height);
 

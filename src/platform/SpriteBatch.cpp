@@ -144,8 +144,10 @@ void SpriteBatch::DrawWhole(const Texture* texture, IntRect rect, uint32_t argb)
         }
         SDL_SetTextureColorMod(handle, colour.r, colour.g, colour.b);
         SDL_SetTextureAlphaMod(handle, colour.a);
-        // An opaque picture drawn opaque is copied without blending (the same pixels).
-        const bool plain = colour.a == 255 && handle == texture->Handle() && texture->IsOpaque();
+        // An opaque part of a picture drawn opaque is copied without blending (the same
+        // pixels).
+        const bool plain = colour.a == 255 && handle == texture->Handle() &&
+                           texture->IsOpaqueIn({from.x, from.y, from.x + from.w, from.y + from.h});
         if (plain) SDL_SetTextureBlendMode(handle, SDL_BLENDMODE_NONE);
         SDL_RenderCopyF(device.Renderer(), handle, &source, &to);
         if (plain) SDL_SetTextureBlendMode(handle, SDL_BLENDMODE_BLEND);

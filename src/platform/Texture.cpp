@@ -20,6 +20,8 @@ Texture::~Texture() {
 
 void Texture::DestroyHandles() {
     inPlace = false;
+    if (locked && handle) SDL_UnlockTexture(handle);
+    locked = false;
     if (handle) SDL_DestroyTexture(handle);
     handle = nullptr;
     if (scaledHandle) SDL_DestroyTexture(scaledHandle);
@@ -116,63 +118,78 @@ IntRect Texture::InkBounds(IntRect source) const {
     return ink;
 }
 
-bool Texture::Upload() {
+bool Texture::IsOpaqueIn(IntRect source) const {
+    if (opaque) return true;
+    const auto key = std::make_tuple(source.left, source.top, source.right, source.bottom);
+    if (auto found = opaqueIn.find(key); found != opaqueIn.end()) return found->second;
+    const bool all = alpha.AllOpaqueIn(source);
+    opaqueIn.emplace(key, all);
+    return all;
+}
+
+uint32_t* Texture::PrepareCopy(int w, int h, int& pitch) {
     DestroyHandles();
-    if (!device) return false;
-    SDL_Renderer* renderer = device->Renderer();
-    if (!encoded) {
-        if (width <= 0 || height <= 0) return false;
-        handle = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
-                                   width, height);
-        if (!handle) return false;
-        const std::vector<uint32_t> row(static_cast<size_t>(width), solidColour);
-        const SDL_Rect line{0, 0, width, 1};
-        for (int y = 0; y < height; ++y) {
-            SDL_Rect at = line;
-            at.y = y;
-            SDL_UpdateTexture(handle, &at, row.data(), width * 4);
+    inkBounds.clear();
+    opaqueIn.clear();
+    if (!device || w <= 0 || h <= 0) return nullptr;
+    // A software renderer's texture is plain memory: the rows are decoded into it. Other
+    // renderers get the picture from a buffer that is dropped afterwards.
+    const bool direct = device->DecodesIntoTextures();
+    handle =
+        SDL_CreateTexture(device->Renderer(), SDL_PIXELFORMAT_ARGB8888,
+                          direct ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC, w, h);
+    if (!handle) return nullptr;
+    void* pixels = nullptr;
+    int bytesPitch = 0;
+    if (direct && SDL_LockTexture(handle, nullptr, &pixels, &bytesPitch) == 0) {
+        locked = true;
+        if (bytesPitch % 4 == 0) {
+            pitch = bytesPitch / 4;
+            return static_cast<uint32_t*>(pixels);
         }
-        alpha.Reset(width, height);
-        alpha.Fill(static_cast<uint8_t>(solidColour >> 24));
-    } else {
-        // A software renderer's texture is plain memory: the rows are decoded into it.
-        // Other renderers get the picture from a buffer that is dropped afterwards.
-        const bool direct = device->DecodesIntoTextures();
-        std::vector<uint32_t> staging;
-        bool locked = false;
-        const bool decoded = PictureDecoder::Decode(
-            encoded->data(), encoded->size(),
-            [&](int w, int h, int& pitch) -> uint32_t* {
-                handle = SDL_CreateTexture(
-                    renderer, SDL_PIXELFORMAT_ARGB8888,
-                    direct ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC, w, h);
-                if (!handle) return nullptr;
-                void* pixels = nullptr;
-                int bytesPitch = 0;
-                if (direct && SDL_LockTexture(handle, nullptr, &pixels, &bytesPitch) == 0) {
-                    locked = true;
-                    if (bytesPitch % 4 == 0) {
-                        pitch = bytesPitch / 4;
-                        return static_cast<uint32_t*>(pixels);
-                    }
-                }
-                staging.resize(static_cast<size_t>(w) * h);
-                pitch = w;
-                return staging.data();
-            },
-            alpha);
-        if (locked) SDL_UnlockTexture(handle);
-        if (!decoded || !handle) {
-            DestroyHandles();
-            return false;
-        }
-        width = alpha.Width();
-        height = alpha.Height();
-        if (!staging.empty()) SDL_UpdateTexture(handle, nullptr, staging.data(), width * 4);
-        inPlace = staging.empty();
     }
+    staging.resize(static_cast<size_t>(w) * h);
+    pitch = w;
+    return staging.data();
+}
+
+bool Texture::FinishCopy(bool decoded) {
+    if (locked) SDL_UnlockTexture(handle);
+    locked = false;
+    if (!decoded || !handle) {
+        DestroyHandles();
+        staging = {};
+        return false;
+    }
+    width = alpha.Width();
+    height = alpha.Height();
+    if (!staging.empty()) SDL_UpdateTexture(handle, nullptr, staging.data(), width * 4);
+    inPlace = staging.empty();
+    staging = {};
     opaque = alpha.AllOpaque();
     SDL_SetTextureBlendMode(handle, SDL_BLENDMODE_BLEND);
     SDL_SetTextureScaleMode(handle, SDL_ScaleModeNearest);
     return true;
+}
+
+bool Texture::Upload() {
+    if (encoded) {
+        const bool decoded = PictureDecoder::Decode(
+            encoded->data(), encoded->size(),
+            [this](int w, int h, int& pitch) { return PrepareCopy(w, h, pitch); }, alpha);
+        return FinishCopy(decoded);
+    }
+    DestroyHandles();
+    if (!device || width <= 0 || height <= 0) return false;
+    handle = SDL_CreateTexture(device->Renderer(), SDL_PIXELFORMAT_ARGB8888,
+                               SDL_TEXTUREACCESS_STATIC, width, height);
+    if (!handle) return false;
+    const std::vector<uint32_t> row(static_cast<size_t>(width), solidColour);
+    for (int y = 0; y < height; ++y) {
+        const SDL_Rect line{0, y, width, 1};
+        SDL_UpdateTexture(handle, &line, row.data(), width * 4);
+    }
+    alpha.Reset(width, height);
+    alpha.Fill(static_cast<uint8_t>(solidColour >> 24));
+    return FinishCopy(true);
 }

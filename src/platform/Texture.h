@@ -51,6 +51,9 @@ public:
 
     // No pixel of the picture is see-through: an opaque draw of it needs no blending.
     bool IsOpaque() const { return opaque; }
+    // The same for the part inside `source` (clipped to the picture). Learnt once per
+    // rectangle.
+    bool IsOpaqueIn(IntRect source) const;
 
     // Memory the texture keeps besides the device's copy, in bytes.
     size_t KeptBytes() const;
@@ -66,6 +69,12 @@ private:
     // Builds the device's copy from the source; on a software renderer the picture is
     // decoded straight into it.
     bool Upload();
+    // The same in steps, so that decoding may run on another thread: PrepareCopy (drawing
+    // thread) makes the device's copy for a w × h picture and answers where its rows go;
+    // the decoder fills them and the alpha map; FinishCopy (drawing thread) completes the
+    // copy, or drops it when decoding failed.
+    uint32_t* PrepareCopy(int w, int h, int& pitch);
+    bool FinishCopy(bool decoded);
     // Decodes the source into `pixels` (width × height, row after row).
     bool DecodeInto(std::vector<uint32_t>& pixels) const;
     // Hands the whole picture (rows `pitch` pixels apart) to `use`; false when it cannot.
@@ -78,7 +87,9 @@ private:
     SDL_Texture* handle = nullptr;
     bool prefersScaledCopy = false;
     bool opaque = false;
-    bool inPlace = false; // the picture was decoded straight into the device's copy
+    bool inPlace = false;          // the picture was decoded straight into the device's copy
+    bool locked = false;           // the device's copy is open for decoding into it
+    std::vector<uint32_t> staging; // rows on their way to a device's copy that is no memory
     mutable SDL_Texture* scaledHandle = nullptr;
     mutable float scaledX = 0.0f, scaledY = 0.0f;
     int width = 0;
@@ -87,5 +98,6 @@ private:
     AlphaMap alpha;
     mutable std::vector<uint32_t> decoded; // made by ReadPixels when needed
     mutable std::map<std::tuple<int, int, int, int>, IntRect> inkBounds;
+    mutable std::map<std::tuple<int, int, int, int>, bool> opaqueIn;
     static inline uint64_t lastSerial = 0;
 };

@@ -25,6 +25,13 @@ struct Picture {
             map.NoteRow(y, pixels.data() + static_cast<size_t>(y) * width);
         return map;
     }
+    // Whether an area is wholly opaque, the slow way.
+    bool ScanOpaque(IntRect area) const {
+        for (int y = std::max(area.top, 0); y < std::min(area.bottom, height); ++y)
+            for (int x = std::max(area.left, 0); x < std::min(area.right, width); ++x)
+                if ((pixels[static_cast<size_t>(y) * width + x] >> 24) != 0xFF) return false;
+        return true;
+    }
     // The ink bounds the slow way, pixel by pixel.
     IntRect Scan(IntRect area) const {
         const int left = std::max(area.left, 0), top = std::max(area.top, 0);
@@ -57,6 +64,27 @@ TEST(AlphaMap, InkBoundsMatchAPixelByPixelScanAcrossWordEdges) {
     };
     for (const IntRect& area : areas)
         EXPECT_EQ(map.InkBounds(area), p.Scan(area))
+            << area.left << "," << area.top << "," << area.right << "," << area.bottom;
+}
+
+TEST(AlphaMap, OpaqueAreasMatchAPixelByPixelScanAcrossWordEdges) {
+    // Opaque everywhere but a few pixels on and around the words' edges.
+    Picture p(150, 20);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 150; ++x)
+            p.Set(x, y, 255);
+    p.Set(63, 2, 254);
+    p.Set(64, 9, 0);
+    p.Set(149, 15, 128);
+    p.Set(0, 19, 1);
+    const AlphaMap& map = p.Map();
+    const std::vector<IntRect> areas = {
+        {0, 0, 150, 20}, {0, 0, 63, 20},   {0, 3, 64, 20},    {64, 10, 150, 15}, {65, 0, 149, 20},
+        {63, 2, 64, 3},  {-5, -5, 63, 2},  {0, 0, 150, 2},    {128, 0, 149, 20}, {1, 0, 64, 9},
+        {64, 0, 128, 9}, {10, 10, 10, 12}, {200, 0, 300, 20}, {0, 16, 149, 19},
+    };
+    for (const IntRect& area : areas)
+        EXPECT_EQ(map.AllOpaqueIn(area), p.ScanOpaque(area))
             << area.left << "," << area.top << "," << area.right << "," << area.bottom;
 }
 

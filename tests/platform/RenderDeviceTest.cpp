@@ -227,6 +227,35 @@ TEST_F(RenderDeviceTest, PicturesFromFilesAreReadWholeAndMissingOnesGiveNothing)
     EXPECT_FALSE(device->CreateTextureFromFile(file));
 }
 
+TEST_F(RenderDeviceTest, TheOpaquePartOfAPartlySeeThroughPictureDrawsItsOwnPixels) {
+    // Opaque colours above row 16, half-transparent white below: the top is copied without
+    // blending, which must not change a single pixel, scaled or not.
+    const std::string png = MakePng(32, 32, [](int x, int y) {
+        return y < 16 ? 0xFF000000u | (x * 0x070301u + y * 0x000509u) : 0x80FFFFFFu;
+    });
+    auto texture = device->CreateTextureFromMemory(png.data(), png.size());
+    ASSERT_TRUE(texture);
+    EXPECT_FALSE(texture->IsOpaque());
+    EXPECT_TRUE(texture->IsOpaqueIn({0, 0, 32, 16}));
+    EXPECT_FALSE(texture->IsOpaqueIn({0, 10, 32, 17}));
+    for (float scale : {1.0f, 3.0f}) {
+        auto top = [&](SpriteBatch& s) {
+            s.DrawTransformed(texture.get(), IntRect{0, 0, 32, 16}, {scale, scale}, std::nullopt,
+                              0.0, {50, 40}, 0xFFFFFFFF);
+        };
+        for (auto [x, y] : {std::pair{0, 0}, {31, 15}, {7, 9}}) {
+            const int sx = 50 + static_cast<int>(x * scale), sy = 40 + static_cast<int>(y * scale);
+            EXPECT_EQ(PixelAfter(top, sx, sy), texture->PixelAt(x, y)) << x << "," << y;
+        }
+        auto whole = [&](SpriteBatch& s) {
+            s.DrawTransformed(texture.get(), std::nullopt, {scale, scale}, std::nullopt, 0.0,
+                              {50, 40}, 0xFFFFFFFF);
+        };
+        const uint32_t blended = PixelAfter(whole, 52, 40 + static_cast<int>(20 * scale));
+        EXPECT_NEAR(static_cast<int>(blended & 0xFF), (255 + 100) / 2, 2); // over the grey
+    }
+}
+
 TEST_F(RenderDeviceTest, TexturesSurviveADeviceResetAndTheDeviceItself) {
     auto texture = device->CreateSolidTexture(0xFF336699, 8, 8);
     ASSERT_TRUE(texture);
