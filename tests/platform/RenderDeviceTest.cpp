@@ -256,6 +256,77 @@ TEST_F(RenderDeviceTest, TheOpaquePartOfAPartlySeeThroughPictureDrawsItsOwnPixel
     }
 }
 
+TEST_F(RenderDeviceTest, PicturesLoadedSideBySideArriveInOrderAndFailuresStayAlone) {
+    // Twelve pictures of different sizes, one missing, one junk, one BMP, one cut short.
+    std::vector<RenderDevice::PictureBytes> pictures;
+    for (int i = 0; i < 12; ++i) {
+        const std::string png = MakePng(40 + i * 17, 30 + i, [i](int x, int) {
+            return x == 0 ? Texture::ColourKey : 0xFF000000u | static_cast<uint32_t>(i);
+        });
+        pictures.emplace_back(std::vector<uint8_t>(png.begin(), png.end()));
+    }
+    pictures[3].reset();
+    pictures[5] = std::vector<uint8_t>{'j', 'u', 'n', 'k'};
+    pictures[8]->resize(pictures[8]->size() / 2);
+    SDL_Surface* bmp = SDL_CreateRGBSurfaceWithFormat(0, 6, 4, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_FillRect(bmp, nullptr, 0xFF0000AA);
+    std::vector<uint8_t> bmpBytes(4096);
+    SDL_RWops* out = SDL_RWFromMem(bmpBytes.data(), static_cast<int>(bmpBytes.size()));
+    SDL_SaveBMP_RW(bmp, out, 0);
+    bmpBytes.resize(static_cast<size_t>(SDL_RWtell(out)));
+    SDL_RWclose(out);
+    SDL_FreeSurface(bmp);
+    pictures[10] = bmpBytes;
+
+    std::vector<size_t> readOrder, doneOrder;
+    std::vector<std::unique_ptr<Texture>> textures(pictures.size());
+    std::vector<size_t> byteCounts(pictures.size());
+    device->CreateTexturesInOrder(
+        pictures.size(),
+        [&](size_t i) {
+            readOrder.push_back(i);
+            return pictures[i];
+        },
+        [&](size_t i, std::unique_ptr<Texture> texture, std::span<const uint8_t> bytes) {
+            doneOrder.push_back(i);
+            // Nothing is handed out before everything ahead of it.
+            EXPECT_EQ(doneOrder.size(), i + 1);
+            textures[i] = std::move(texture);
+            byteCounts[i] = bytes.size();
+        });
+    std::vector<size_t> all(pictures.size());
+    for (size_t i = 0; i < all.size(); ++i)
+        all[i] = i;
+    EXPECT_EQ(readOrder, all);
+    EXPECT_EQ(doneOrder, all);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(byteCounts[i], pictures[i] ? pictures[i]->size() : 0u);
+        if (i == 3 || i == 5 || i == 8) {
+            EXPECT_FALSE(textures[i]);
+            continue;
+        }
+        ASSERT_TRUE(textures[i]);
+        if (i == 10) {
+            EXPECT_EQ(textures[i]->PixelAt(5, 3), 0xFF0000AAu);
+            continue;
+        }
+        EXPECT_EQ(textures[i]->Width(), 40 + static_cast<int>(i) * 17);
+        EXPECT_EQ(textures[i]->Height(), 30 + static_cast<int>(i));
+        EXPECT_EQ(textures[i]->PixelAt(1, 1), 0xFF000000u | i);
+        EXPECT_EQ(textures[i]->PixelAt(0, 1), 0u);
+        EXPECT_EQ(textures[i]->InkBounds({0, 0, 1000, 1000}),
+                  (IntRect{1, 0, textures[i]->Width(), textures[i]->Height()}));
+    }
+    // They belong to the device like any other texture: a reset rebuilds them.
+    device->NoteReset(true);
+    PresentParameters p;
+    p.backBufferWidth = 1024;
+    p.backBufferHeight = 768;
+    EXPECT_TRUE(device->Reset(p));
+    EXPECT_EQ(textures[11]->PixelAt(1, 1), 0xFF00000Bu);
+}
+
 TEST_F(RenderDeviceTest, TexturesSurviveADeviceResetAndTheDeviceItself) {
     auto texture = device->CreateSolidTexture(0xFF336699, 8, 8);
     ASSERT_TRUE(texture);
