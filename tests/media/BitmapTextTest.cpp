@@ -19,6 +19,9 @@ TEST(BitmapTextTest, UmlautsHaveTheirOwnGlyphsAndMissingCharactersAreLeftOut) {
     EXPECT_EQ(text.Glyphs(), expected);
     BitmapText sharp("Gro\xDF");
     EXPECT_EQ(sharp.Glyphs(), (std::vector<uint8_t>{'G', 'r', 'o', 's', 's'}));
+    BitmapText apostrophe("Baker's");
+    EXPECT_EQ(apostrophe.Glyphs(), (std::vector<uint8_t>{'B', 'a', 'k', 'e', 'r', '`', 's'}))
+        << "the apostrophe is drawn from the backtick's cell";
     EXPECT_EQ(BitmapText::GlyphCell('A'), (IntRect{50, 200, 100, 246}));
     EXPECT_EQ(BitmapText::GlyphCell(3), (IntRect{150, 0, 200, 46}));
     EXPECT_EQ(BitmapText::GlyphWidth('W'), 37);

@@ -14,6 +14,9 @@ std::string GlyphText(int code) {
     if (code < 6) {
         return umlauts[code];
     }
+    if (code == '`') {
+        return "\u2019"; // the apostrophe of the texts is drawn in the backtick's cell
+    }
     return std::string(1, static_cast<char>(code));
 }
 
