@@ -1,5 +1,7 @@
 #include "Canvas.h"
 
+#include "PngWriter.h"
+
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -40,8 +42,7 @@ Canvas::~Canvas() {
 bool Canvas::SavePng(const std::string& path) const {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-    cairo_surface_flush(target);
-    return cairo_surface_write_to_png(target, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    return WritePng(target, path);
 }
 
 namespace draw {
