@@ -72,6 +72,9 @@ public:
     SDL_Renderer* Renderer() const { return renderer; }
     // The renderer keeps textures in plain memory that pictures can be decoded into.
     bool DecodesIntoTextures() const { return softwareTextures; }
+    // Makes later textures go through a buffer, the way they reach a hardware renderer, even
+    // on the software renderer (so that both ways can be checked on the off-screen driver).
+    void UploadThroughBuffers() { softwareTextures = false; }
     int Width() const { return parameters.backBufferWidth; }
     int Height() const { return parameters.backBufferHeight; }
 

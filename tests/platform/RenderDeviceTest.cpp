@@ -327,6 +327,50 @@ TEST_F(RenderDeviceTest, PicturesLoadedSideBySideArriveInOrderAndFailuresStayAlo
     EXPECT_EQ(textures[11]->PixelAt(1, 1), 0xFF00000Bu);
 }
 
+TEST_F(RenderDeviceTest, PicturesThatReachTheDeviceThroughABufferGiveTheSameTextures) {
+    // The way a hardware renderer is fed: decoded into a buffer, then copied over.
+    const std::string png = MakePng(70, 20, [](int x, int y) {
+        if (x == 3) return Texture::ColourKey;
+        return x < 35 ? 0xFF203040u + static_cast<uint32_t>(y) : 0x40FFFFFFu;
+    });
+    auto direct = device->CreateTextureFromMemory(png.data(), png.size());
+    device->UploadThroughBuffers();
+    EXPECT_FALSE(device->DecodesIntoTextures());
+    auto buffered = device->CreateTextureFromMemory(png.data(), png.size());
+    std::vector<std::unique_ptr<Texture>> batch(3);
+    device->CreateTexturesInOrder(
+        batch.size(),
+        [&](size_t) {
+            return RenderDevice::PictureBytes(std::vector<uint8_t>(png.begin(), png.end()));
+        },
+        [&](size_t i, std::unique_ptr<Texture> t, std::span<const uint8_t>) {
+            batch[i] = std::move(t);
+        });
+    ASSERT_TRUE(direct && buffered && batch[2]);
+    for (const Texture* t : {buffered.get(), batch[2].get()}) {
+        EXPECT_EQ(t->Width(), 70);
+        EXPECT_EQ(t->InkBounds({0, 0, 70, 20}), direct->InkBounds({0, 0, 70, 20}));
+        EXPECT_EQ(t->IsOpaqueIn({0, 0, 35, 20}), direct->IsOpaqueIn({0, 0, 35, 20}));
+        for (auto [x, y] : {std::pair{0, 0}, {3, 5}, {34, 19}, {50, 10}})
+            EXPECT_EQ(t->PixelAt(x, y), direct->PixelAt(x, y)) << x << "," << y;
+    }
+    auto draw = [&](const Texture* t) {
+        return [t](SpriteBatch& s) {
+            s.SetTransform(Transform2D::Identity());
+            s.Draw(t, std::nullopt, 0xFFFFFFFF);
+        };
+    };
+    for (auto [x, y] : {std::pair{10, 10}, {3, 3}, {60, 10}})
+        EXPECT_EQ(PixelAfter(draw(batch[2].get()), x, y), PixelAfter(draw(direct.get()), x, y));
+    // After a reset the buffered texture is fed again the same way.
+    device->NoteReset(true);
+    PresentParameters p;
+    p.backBufferWidth = 1024;
+    p.backBufferHeight = 768;
+    ASSERT_TRUE(device->Reset(p));
+    EXPECT_EQ(PixelAfter(draw(buffered.get()), 10, 10), 0xFF203040u + 10u);
+}
+
 TEST_F(RenderDeviceTest, TexturesSurviveADeviceResetAndTheDeviceItself) {
     auto texture = device->CreateSolidTexture(0xFF336699, 8, 8);
     ASSERT_TRUE(texture);
