@@ -55,7 +55,8 @@ if [ -x "$gobtool" ] && [ -f "$data_build/data/games.gob" ]; then
 fi
 shopt -s nullglob globstar
 seed game_definition '\0\0\0\7' "$games"/**/*.game tests/fixtures/**/*.game
-seed language_texts '' "$data_build"/data/*.lng "$games"/**/*.lng
+seed language_texts '' "$data_build"/data/*.lng "$games"/*/**/*.lng
+seed chatter '' "$games"/blabla*.lng
 seed catalogs '\0' "$data_build/data/Cards.typ" content/catalogs/Cards.typ
 seed catalogs '\1' "$data_build/data/Background.typ" content/catalogs/Background.typ
 seed game_catalog '' "$data_build/data/Games.kat" content/catalogs/Games.kat
