@@ -89,7 +89,7 @@ private:
     bool opaque = false;
     bool inPlace = false;          // the picture was decoded straight into the device's copy
     bool locked = false;           // the device's copy is open for decoding into it
-    std::vector<uint32_t> staging; // rows on their way to a device's copy that is no memory
+    std::vector<uint32_t> staging; // rows on their way to a copy that cannot be written to
     mutable SDL_Texture* scaledHandle = nullptr;
     mutable float scaledX = 0.0f, scaledY = 0.0f;
     int width = 0;
