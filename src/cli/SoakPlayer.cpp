@@ -20,6 +20,12 @@ constexpr int kUndoAllOdds = 2;
 constexpr int kRedoAllOdds = 2;
 // The rest: quick save and load.
 
+// Tables up to this many (visible card, pile) pairs have every legal drag
+// listed; on larger ones kDragTries random cards are tried against every pile,
+// which keeps a step cheap on the huge tables a damaged definition can make.
+constexpr size_t kDragListLimit = 20000;
+constexpr int kDragTries = 8;
+
 // The piles the move language reaches: the first pile of every id.
 std::vector<KartenStapel*> ReachablePiles(const KartenTisch& table) {
     std::vector<KartenStapel*> reachable;
@@ -28,29 +34,22 @@ std::vector<KartenStapel*> ReachablePiles(const KartenTisch& table) {
     return reachable;
 }
 
-// Every drag of a visible card to another reachable pile that the source
-// lets go and the target accepts, as the card scene asks them.
-std::vector<ScriptMove> LegalDrags(const std::vector<KartenStapel*>& piles) {
-    std::vector<ScriptMove> legal;
-    for (KartenStapel* source : piles) {
-        const int visible = source->VisibleCount();
-        for (int depth = 1; depth <= visible; ++depth) {
-            Card* card = source->visibleCards[visible - depth];
-            if (!source->CanGiveCard(card)) continue;
-            const int count = source->MoveCountFor(card);
-            for (KartenStapel* target : piles)
-                if (target != source && target->CanGiveCard(card) &&
-                    target->AcceptsCards(card, count)) {
-                    ScriptMove move;
-                    move.kind = MoveKind::Drag;
-                    move.source = source->pileId;
-                    move.depth = depth;
-                    move.target = target->pileId;
-                    legal.push_back(move);
-                }
+// The drags of a card to every other reachable pile that takes it, asked as
+// the card scene asks: the source lets it go, the target gives and accepts it.
+void DragsOf(KartenStapel* source, int depth, const std::vector<KartenStapel*>& piles,
+             std::vector<ScriptMove>& out) {
+    Card* card = source->visibleCards[source->VisibleCount() - depth];
+    if (!source->CanGiveCard(card)) return;
+    const int count = source->MoveCountFor(card);
+    for (KartenStapel* target : piles)
+        if (target != source && target->CanGiveCard(card) && target->AcceptsCards(card, count)) {
+            ScriptMove move;
+            move.kind = MoveKind::Drag;
+            move.source = source->pileId;
+            move.depth = depth;
+            move.target = target->pileId;
+            out.push_back(move);
         }
-    }
-    return legal;
 }
 
 template <typename T> T* Pick(RandomGenerator& random, const std::vector<T*>& list) {
@@ -93,8 +92,23 @@ bool SoakPlayer::PlayGame(uint32_t seed, int steps, SoakFailure& failure) {
         if (roll < odds && !showing.empty()) {
             // Mostly a drag that the piles allow; sometimes any drag, which the
             // piles must refuse without changing anything.
-            std::vector<ScriptMove> legal = LegalDrags(piles);
-            if (!legal.empty() && choice.Below(10) != 0) {
+            std::vector<ScriptMove> legal;
+            size_t visible = 0;
+            for (KartenStapel* pile : showing)
+                visible += static_cast<size_t>(pile->VisibleCount());
+            if (choice.Below(10) != 0) {
+                if (visible * piles.size() <= kDragListLimit) {
+                    for (KartenStapel* source : showing)
+                        for (int depth = 1; depth <= source->VisibleCount(); ++depth)
+                            DragsOf(source, depth, piles, legal);
+                } else {
+                    for (int attempt = 0; attempt < kDragTries && legal.empty(); ++attempt) {
+                        KartenStapel* source = Pick(choice, showing);
+                        DragsOf(source, 1 + choice.Below(source->VisibleCount()), piles, legal);
+                    }
+                }
+            }
+            if (!legal.empty()) {
                 move = legal[static_cast<size_t>(choice.Below(int(legal.size())))];
             } else {
                 KartenStapel* source = Pick(choice, showing);
