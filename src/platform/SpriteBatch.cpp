@@ -144,10 +144,14 @@ void SpriteBatch::DrawWhole(const Texture* texture, IntRect rect, uint32_t argb)
         }
         SDL_SetTextureColorMod(handle, colour.r, colour.g, colour.b);
         SDL_SetTextureAlphaMod(handle, colour.a);
-        // An opaque part of a picture drawn opaque is copied without blending (the same
-        // pixels).
-        const bool plain = colour.a == 255 && handle == texture->Handle() &&
-                           texture->IsOpaqueIn({from.x, from.y, from.x + from.w, from.y + from.h});
+        // An opaque picture drawn opaque is copied without blending (the same pixels); so is
+        // an opaque part of one drawn at its own size, where both ways copy pixel for pixel.
+        const bool unscaled =
+            to.w == static_cast<float>(source.w) && to.h == static_cast<float>(source.h);
+        const bool plain =
+            colour.a == 255 && handle == texture->Handle() &&
+            (texture->IsOpaque() ||
+             (unscaled && texture->IsOpaqueIn({from.x, from.y, from.x + from.w, from.y + from.h})));
         if (plain) SDL_SetTextureBlendMode(handle, SDL_BLENDMODE_NONE);
         SDL_RenderCopyF(device.Renderer(), handle, &source, &to);
         if (plain) SDL_SetTextureBlendMode(handle, SDL_BLENDMODE_BLEND);
