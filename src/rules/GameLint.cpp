@@ -4,9 +4,9 @@
 #include <map>
 #include <optional>
 
+#include "rules/ByteWordReader.h"
 #include "rules/KartenTisch.h"
 #include "rules/KeywordTables.h"
-#include "rules/ByteWordReader.h"
 
 namespace {
 
@@ -385,7 +385,9 @@ std::vector<LintProblem> GameLint::Check(std::string_view fileBytes) {
 
     long long asked = 0;
     for (const KartenStapel* pile : table.piles)
-        asked += std::max(0, pile->INIT_ANZ_VERDECKT) + std::max(0, pile->INIT_ANZ_SICHTBAR);
+        // Summed as 64-bit numbers: a file may ask for up to 2^31 - 1 cards per list.
+        asked += static_cast<long long>(std::max(0, pile->INIT_ANZ_VERDECKT)) +
+                 std::max(0, pile->INIT_ANZ_SICHTBAR);
     const int deckCards = table.deck.Count();
     if (asked > deckCards) {
         problems.push_back({0, 0,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ProgressTestSupport.h"
+#include "rules/GameLint.h"
 
 namespace {
 
@@ -42,4 +43,14 @@ TEST(ReaderRegression, QuickSaveGivesEachPileOfASharedIdItsOwnCardsBack) {
     loaded->ReadQuickSave(save, kSharedIdGame, 9);
     EXPECT_EQ(loaded->piles[1]->VisibleCount(), 4);
     EXPECT_EQ(loaded->piles[2]->VisibleCount(), 4);
+}
+
+TEST(ReaderRegression, LintSumsHugeDealCountsWithoutOverflow) {
+    const std::string game = "SPIEL_ANZ_KARTEN: 52 SPIEL_AF: ALLES SPIEL_AW: ALLES\n"
+                             "STAPEL_START ID: 1 INIT_ANZ_VERDECKT: 2147483647 "
+                             "INIT_ANZ_SICHTBAR: 3 STAPEL_ENDE\n";
+    bool reported = false;
+    for (const LintProblem& problem : GameLint().Check(game))
+        reported |= problem.message == "the deal asks for 2147483650 cards but the deck holds 52";
+    EXPECT_TRUE(reported);
 }
