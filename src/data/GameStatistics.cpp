@@ -57,17 +57,22 @@ std::filesystem::path GameStatistics::FilePath(const std::filesystem::path& work
     const GameCategory* owner = gameInfo && gameInfo->category ? gameInfo->category : category;
     std::string categoryFolder = owner ? owner->path : std::string();
     std::string gameFolder = gameInfo ? gameInfo->path : std::string();
-    return workingDir /
-           TextEncoding::MemberNameToPath(categoryFolder + "\\" + gameFolder + "\\stats.hs");
+    const std::string relative =
+        TextEncoding::WorkingFolderPath(categoryFolder + "\\" + gameFolder + "\\stats.hs");
+    if (relative.empty()) return {};
+    return workingDir / relative;
 }
 
 void GameStatistics::Read(const std::filesystem::path& workingDir) {
-    std::ifstream input(FilePath(workingDir), std::ios::binary);
+    const std::filesystem::path file = FilePath(workingDir);
+    if (file.empty()) return; // a folder name that leads out of the working folder
+    std::ifstream input(file, std::ios::binary);
     if (input) ReadFrom(input);
 }
 
 void GameStatistics::Write(const std::filesystem::path& workingDir) const {
     std::filesystem::path file = FilePath(workingDir);
+    if (file.empty()) return;
     std::error_code ignored;
     std::filesystem::create_directories(file.parent_path(), ignored);
     std::ostringstream text;

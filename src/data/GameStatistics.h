@@ -51,6 +51,7 @@ public:
     // in one step (nothing is written when that fails).
     void Read(const std::filesystem::path& workingDir);
     void Write(const std::filesystem::path& workingDir) const;
+    // Empty when the folder names would lead out of the working folder.
     std::filesystem::path FilePath(const std::filesystem::path& workingDir) const;
 
     void ReadFrom(std::istream& input);

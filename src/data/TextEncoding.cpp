@@ -34,6 +34,19 @@ std::optional<std::string> TextEncoding::Utf8ToLatin1(std::string_view utf8) {
     return out;
 }
 
+std::string TextEncoding::WorkingFolderPath(std::string_view memberName) {
+    const std::string path = MemberNameToPath(memberName);
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('/', start);
+        if (end == std::string::npos) end = path.size();
+        const std::string_view step(path.data() + start, end - start);
+        if (step.empty() || step == "." || step == "..") return {};
+        start = end + 1;
+    }
+    return path;
+}
+
 std::string TextEncoding::MemberNameToPath(std::string_view memberName) {
     std::string path = Latin1ToUtf8(memberName);
     for (char& c : path)

@@ -15,4 +15,9 @@ public:
     // The relative file name of an archive member name: backslashes become
     // slashes and the Latin-1 letters UTF-8.
     static std::string MemberNameToPath(std::string_view memberName);
+    // The same for a file the program writes below its working folder (a game's statistics
+    // and quick save, named by catalog folders): empty when the name would lead elsewhere
+    // (an absolute name, a ".." step, an empty step), so such a file is neither read nor
+    // written.
+    static std::string WorkingFolderPath(std::string_view memberName);
 };

@@ -142,7 +142,7 @@ bool QuickSaveFile::WriteFile(const std::string& path) const {
 
 std::string QuickSaveFile::PathFor(const std::string& categoryFolder,
                                    const std::string& gameFolder) {
-    return TextEncoding::MemberNameToPath(categoryFolder + "\\" + gameFolder + "\\quick.sav");
+    return TextEncoding::WorkingFolderPath(categoryFolder + "\\" + gameFolder + "\\quick.sav");
 }
 
 void QuickSaveFile::Read(std::istream& in) {

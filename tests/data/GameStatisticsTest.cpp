@@ -2,6 +2,7 @@
 #include "data/GameCategory.h"
 #include "data/GameInfo.h"
 #include "data/GlobalStatistics.h"
+#include "data/TextEncoding.h"
 
 #include "TempDir.h"
 
@@ -208,6 +209,29 @@ TEST(GameStatistics, FileLivesInTheGameFolderAndAMissingFileChangesNothing) {
     other.statistics->Read(dir.path);
     EXPECT_EQ(other.statistics->wins, 2);
     EXPECT_EQ(Names(*other.statistics), "Ann|");
+}
+
+TEST(GameStatistics, FolderNamesThatLeadOutOfTheWorkingFolderWriteNothing) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path / "inside");
+    for (const char* folder : {"..", ".", "", "/tmp", "a\\..\\..", "a\\\\b"}) {
+        GameCategory category;
+        category.path = "inside";
+        auto* game = new GameInfo;
+        game->path = folder;
+        category.AddGame(game);
+        EXPECT_TRUE(game->statistics->FilePath(dir.path / "inside").empty()) << folder;
+        game->statistics->wins = 7;
+        game->statistics->Write(dir.path / "inside");
+        game->statistics->Read(dir.path / "inside");
+        EXPECT_EQ(game->statistics->wins, 7) << folder;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.path / "stats.hs"));
+    // Ordinary names, umlauts and sub-folders stay as they are.
+    EXPECT_EQ(TextEncoding::WorkingFolderPath("spider\\spider2\\quick.sav"),
+              "spider/spider2/quick.sav");
+    EXPECT_EQ(TextEncoding::WorkingFolderPath("a..b\\x"), "a..b/x");
+    EXPECT_EQ(TextEncoding::WorkingFolderPath("\\etc\\x"), "");
 }
 
 TEST(GameStatistics, RandomBytesNeverCrashTheReaders) {

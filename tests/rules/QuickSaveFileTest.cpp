@@ -168,4 +168,8 @@ TEST(QuickSaveFile, PathOfAGameOnDisk) {
     EXPECT_EQ(QuickSaveFile::PathFor("einfach", "erstes"), "einfach/erstes/quick.sav");
     EXPECT_EQ(QuickSaveFile::PathFor("K\xF6nige", "Sp\xE4t"),
               "K\xC3\xB6nige/Sp\xC3\xA4t/quick.sav");
+    // A catalog folder that leads out of the working folder gives no file at all.
+    EXPECT_EQ(QuickSaveFile::PathFor("..", "erstes"), "");
+    EXPECT_EQ(QuickSaveFile::PathFor("einfach", "..\\..\\etc"), "");
+    EXPECT_EQ(QuickSaveFile::PathFor("\\root", "x"), "");
 }
