@@ -47,21 +47,22 @@ CodecPtr OpenDecoder(AVFormatContext* format, int streamIndex) {
 // The sound track of a short intro is decoded whole before playing starts,
 // so the video loop only has to show frames. Only 16-bit PCM is accepted.
 std::vector<uint8_t> DecodeSoundTrack(AVFormatContext* format, int streamIndex,
-                                      SDL_AudioSpec& spec) {
+                                      SDL_AudioSpec& wanted) {
     std::vector<uint8_t> pcm;
     CodecPtr decoder = OpenDecoder(format, streamIndex);
     if (!decoder || decoder->sample_fmt != AV_SAMPLE_FMT_S16) return pcm;
-    spec = {};
-    spec.freq = decoder->sample_rate;
-    spec.format = AUDIO_S16SYS;
-    spec.channels = Uint8(decoder->ch_layout.nb_channels);
-    spec.samples = 2048;
+    wanted = {};
+    wanted.freq = decoder->sample_rate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = Uint8(decoder->ch_layout.nb_channels);
+    wanted.samples = 2048;
     std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
     std::unique_ptr<AVFrame, FrameFreer> frame(av_frame_alloc());
     while (av_read_frame(format, packet.get()) >= 0) {
-        if (packet->stream_index == streamIndex && avcodec_send_packet(decoder.get(), packet.get()) >= 0) {
+        if (packet->stream_index == streamIndex &&
+            avcodec_send_packet(decoder.get(), packet.get()) >= 0) {
             while (avcodec_receive_frame(decoder.get(), frame.get()) >= 0) {
-                size_t bytes = size_t(frame->nb_samples) * spec.channels * 2;
+                size_t bytes = size_t(frame->nb_samples) * wanted.channels * 2;
                 pcm.insert(pcm.end(), frame->data[0], frame->data[0] + bytes);
             }
         }
@@ -99,13 +100,13 @@ IntroVideo::Outcome IntroVideo::Play(const std::string& path) {
     }
     SDL_Window* window = SDL_CreateWindow("Fenster", 0, 0, display.w, display.h,
                                           SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
-    SDL_Renderer* renderer = window ? SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC)
-                                    : nullptr;
+    SDL_Renderer* renderer =
+        window ? SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC) : nullptr;
     if (!renderer && window) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    SDL_Texture* texture = renderer ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_IYUV,
-                                                        SDL_TEXTUREACCESS_STREAMING, video->width,
-                                                        video->height)
-                                    : nullptr;
+    SDL_Texture* texture =
+        renderer ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_IYUV, SDL_TEXTUREACCESS_STREAMING,
+                                     video->width, video->height)
+                 : nullptr;
     std::unique_ptr<SwsContext, ScalerFreer> scaler(
         sws_getContext(video->width, video->height, video->pix_fmt, video->width, video->height,
                        AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr));
@@ -116,14 +117,14 @@ IntroVideo::Outcome IntroVideo::Play(const std::string& path) {
         SDL_AudioDeviceID audio = 0;
         int audioIndex = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
         if (audioIndex >= 0 && SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-            SDL_AudioSpec spec{};
-            std::vector<uint8_t> pcm = DecodeSoundTrack(format.get(), audioIndex, spec);
-            if (!pcm.empty()) audio = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+            SDL_AudioSpec wanted{};
+            std::vector<uint8_t> pcm = DecodeSoundTrack(format.get(), audioIndex, wanted);
+            if (!pcm.empty()) audio = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
             if (audio) SDL_QueueAudio(audio, pcm.data(), Uint32(pcm.size()));
         }
 
-        std::vector<uint8_t> planes(size_t(av_image_get_buffer_size(AV_PIX_FMT_YUV420P,
-                                                                    video->width, video->height, 1)));
+        std::vector<uint8_t> planes(
+            size_t(av_image_get_buffer_size(AV_PIX_FMT_YUV420P, video->width, video->height, 1)));
         uint8_t* planePointers[4];
         int lineSizes[4];
         av_image_fill_arrays(planePointers, lineSizes, planes.data(), AV_PIX_FMT_YUV420P,
@@ -141,7 +142,8 @@ IntroVideo::Outcome IntroVideo::Play(const std::string& path) {
                     draining = true;
                     avcodec_send_packet(video.get(), nullptr);
                 } else {
-                    if (packet->stream_index == videoIndex) avcodec_send_packet(video.get(), packet.get());
+                    if (packet->stream_index == videoIndex)
+                        avcodec_send_packet(video.get(), packet.get());
                     av_packet_unref(packet.get());
                 }
             }
@@ -150,7 +152,8 @@ IntroVideo::Outcome IntroVideo::Play(const std::string& path) {
                 sws_scale(scaler.get(), frame->data, frame->linesize, 0, video->height,
                           planePointers, lineSizes);
                 SDL_UpdateYUVTexture(texture, nullptr, planePointers[0], lineSizes[0],
-                                     planePointers[1], lineSizes[1], planePointers[2], lineSizes[2]);
+                                     planePointers[1], lineSizes[1], planePointers[2],
+                                     lineSizes[2]);
                 int64_t pts = frame->best_effort_timestamp;
                 double due = pts == AV_NOPTS_VALUE ? 0.0 : double(pts) * av_q2d(timeBase);
                 // Wait for the frame's time while keeping the window responsive.
