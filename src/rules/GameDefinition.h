@@ -23,6 +23,9 @@ struct GameDefinition {
     int deckSize = 0;                   // "SPIEL_ANZ_KARTEN:"; unset: no cards
     int deckSuitFilter = SuitA::NICHTS; // "SPIEL_AF:"; unset: every suit
     int deckRankFilter = RankA::NICHTS; // "SPIEL_AW:"; unset: every rank
+    // "SPIEL_FARBEN_START" suit words "SPIEL_FARBEN_ENDE": one bit per suit (1 << suit)
+    // the deck is made of; 0 (no group, or no suit word in it) leaves it to SPIEL_AF.
+    unsigned deckSuitSet = 0;
     Vec2 cardSize{88.0f, 128.0f};       // "SPIEL_KARTEN_GRÖSSE:"
     std::vector<int> goalPileIds;       // ids of the "ZIELSTAPEL" groups of "SPIEL_ZIEL_START"
     PtrList<Card, true> deck;           // every card of the game, in deck order

@@ -47,6 +47,10 @@ constexpr KeyInfo kPileKeys[] = {
     {"INIT_AW:", ValueKind::RankA},
     {"INIT_ANZ_SICHTBAR:", ValueKind::Int},
     {"INIT_ANZ_VERDECKT:", ValueKind::Int},
+    {"INIT_K\xD6NIGE_UNTEN:", ValueKind::Flag},
+    {"MAX_HOLEN:", ValueKind::Int},
+    {"KOVA_NICHT_WENN_LEER:", ValueKind::Flag},
+    {"VERSCH_NUR_OBERSTE:", ValueKind::Int},
 };
 
 constexpr KeyInfo kTopKeys[] = {
@@ -66,6 +70,7 @@ constexpr IdGroup kPileGroups[] = {
     {"VERK_STAPEL_START", "VERK_STAPEL_ENDE", "linked pile"},
     {"ZIELSTAPEL_START", "ZIELSTAPEL_ENDE", "target pile"},
     {"QUELLSTAPEL_START", "QUELLSTAPEL_ENDE", "source pile"},
+    {"LEER_VERDOPPELN_START", "LEER_VERDOPPELN_ENDE", "doubling pile"},
 };
 
 template <size_t N> const KeyInfo* FindKey(const KeyInfo (&keys)[N], std::string_view word) {
@@ -128,6 +133,8 @@ public:
                 PileBlock(Offset(*word));
             } else if (*word == "SPIEL_ZIEL_START") {
                 GoalGroup(Offset(*word));
+            } else if (*word == "SPIEL_FARBEN_START") {
+                SuitGroup(Offset(*word));
             } else if (const KeyInfo* key = FindKey(kTopKeys, *word)) {
                 Value(*key, *word);
             } else if (FindKey(kPileKeys, *word)) {
@@ -279,6 +286,27 @@ private:
                                           "\"SPIEL_ZIEL_ENDE\""));
     }
 
+    // The deck's suits: suit words only, at least one.
+    void SuitGroup(size_t openOffset) {
+        int suits = 0;
+        while (auto word = words.Next()) {
+            if (*word == "SPIEL_FARBEN_ENDE") {
+                if (suits == 0)
+                    problems.push_back(At(openOffset, "\"SPIEL_FARBEN_START\" names no suit; "
+                                                      "\"SPIEL_AF:\" decides the deck"));
+                return;
+            }
+            int suit = LookupSuitA(*word);
+            if (suit >= Suit::KREUZ && suit <= Suit::HERZ)
+                ++suits;
+            else
+                Report(*word, Quoted(*word) + " in the SPIEL_FARBEN group is no suit "
+                                              "(KREUZ, KARO, PIK, HERZ)");
+        }
+        problems.push_back(At(openOffset, "\"SPIEL_FARBEN_START\" is never closed by "
+                                          "\"SPIEL_FARBEN_ENDE\""));
+    }
+
     void PileBlock(size_t openOffset) {
         PileRecord pile;
         pile.offset = openOffset;
@@ -301,6 +329,7 @@ private:
             }
             if (group) continue;
             if (*word == "STAPEL_START" || *word == "SPIEL_ZIEL_START" ||
+                *word == "SPIEL_FARBEN_START" ||
                 FindKey(kTopKeys, *word)) {
                 Report(*word, Quoted(*word) + " inside a pile block: is \"STAPEL_ENDE\" missing?");
                 continue;
@@ -331,6 +360,7 @@ bool MovesThroughLinks(const KartenStapel& pile) {
     bool acts =
         (pile.KOVA >= Kova::AUFDECKEN_VERKN_MULT && pile.KOVA <= Kova::AUFDECKEN_VERKN_1_U) ||
         (pile.KOLA >= Kola::HOLEN_VERKN_VERDECKT && pile.KOLA <= Kola::HOLEN_VERKN_ALLE) ||
+        pile.KOLA == Kola::MISCHEN_VERKN ||
         pile.AUTO_FILL_VERKN;
     return acts;
 }

@@ -89,6 +89,13 @@ public:
     bool ANZ_VERKN_LEER = false;
     bool AUTO_FILL_VERKN = false;
     bool AKTIV_IF_VERKN_LEER = false;
+    // Added keys (absent from a file: the behaviour of files written before them).
+    bool INIT_KÖNIGE_UNTEN = false; // the deal puts this pile's face-up kings under its other cards
+    int MAX_HOLEN = -1;             // most times KOLA may act; -1 = no limit
+    int VERSCH_NUR_OBERSTE = -1;    // only the top n face-up cards fan out; -1 = all of them
+    bool KOVA_NICHT_WENN_LEER = false; // no dealing onto the links while one of them is empty
+    std::vector<int> doublingIds;   // "LEER_VERDOPPELN_START": empty piles that double a run
+    int holenCount = 0;             // times KOLA has acted in this game (undo and quick save keep it)
     bool isGoalPile = false;
     bool dropHighlight = false;
     Vec2 cardSize{88.0f, 128.0f};
@@ -138,6 +145,9 @@ public:
         suitFilter = INIT_AF;
         rankFilter = INIT_AW;
     }
+    // AWLS BASIS: the rank of the lowest card of the first pile with that rule
+    // that holds cards; -1 while none does (then any rank starts).
+    int BaseRank() const;
     // The chatter joker: every rule accepts everything from now on.
     void RelaxRules();
 
@@ -148,7 +158,8 @@ public:
     // ---- Linked piles (KartenStapelLinks.cpp) ----
     // Click on the face-down cards by KOVA; true when an undo state is due.
     bool UncoverByRule();
-    // Click on the empty place by KOLA; true when an undo state is due.
+    // Click on the empty place by KOLA; true when an undo state is due. Once the
+    // pile has acted MAX_HOLEN times the click does nothing.
     bool FetchFromLinked();
     // Turns the visible cards over onto the face-down cards, keeping their order.
     void TurnVisibleFaceDown();
@@ -188,6 +199,8 @@ private:
     bool LinkConditionsAllowActivity() const;
     // LEER_ACCEPTS_ONLY_VERKN, asked only when the pile is completely empty.
     bool LinkConditionsAllowEmptyFrom(int sourceId) const;
+    // KOLA MISCHEN_VERKN: false when the linked piles hold no card.
+    bool ShuffleLinkedAndDeal();
     // ANZ_VERKN_LEER: room on the linked piles for a run of count cards.
     bool LinkConditionsAllowRun(int sourceId, int count) const;
     // AUTO_FILL_VERKN, run by UpdatePile.

@@ -54,13 +54,17 @@ void KartenStapel::LayoutVisible() {
 
     effectiveVisibleOffset = visibleOffset;
     Vec2 base = position + static_cast<float>(d) * faceDownOffset;
-    Vec2 end = base + static_cast<float>(n - 1) * visibleOffset;
-    if (n >= 2) {
+    // With VERSCH_NUR_OBERSTE only the top cards fan out (a three-card waste);
+    // the cards under them lie square under the lowest of them.
+    int fanFrom = VERSCH_NUR_OBERSTE >= 1 && n > VERSCH_NUR_OBERSTE ? n - VERSCH_NUR_OBERSTE : 0;
+    int shown = n - fanFrom;
+    Vec2 end = base + static_cast<float>(shown - 1) * visibleOffset;
+    if (shown >= 2) {
         // Each axis by itself, both tests on the unsqueezed end: keep the fan
         // 50 pixels from the left, top and right edges and 150 from the bottom.
         // An axis without offset is a square stack and has nothing to squeeze:
         // a foundation near an edge must not fan out.
-        float gaps = static_cast<float>(n - 1);
+        float gaps = static_cast<float>(shown - 1);
         if (visibleOffset.x != 0.0f) {
             if (screenW - 50.0f < end.x + w)
                 effectiveVisibleOffset.x = (screenW - 50.0f - w - base.x) / gaps;
@@ -79,12 +83,13 @@ void KartenStapel::LayoutVisible() {
         // Targets are assigned directly: the drag-together recursion of
         // Card::SetTarget would re-target the cards above, but the loop gives
         // each of them its own target afterwards, so the result is the same.
+        int place = j > fanFrom ? j - fanFrom : 0;
         if (hovered >= 0 && j > hovered) {
-            c->target =
-                base + static_cast<float>(j - 1) * effectiveVisibleOffset + 2.0f * visibleOffset;
+            c->target = base + static_cast<float>(place > 0 ? place - 1 : 0) * effectiveVisibleOffset +
+                        2.0f * visibleOffset;
             c->moveMode = 2;
         } else {
-            c->target = base + static_cast<float>(j) * effectiveVisibleOffset;
+            c->target = base + static_cast<float>(place) * effectiveVisibleOffset;
             c->moveMode = 1;
         }
         c->speed = app->pileSpeed;
@@ -144,8 +149,9 @@ EmptyMarker KartenStapel::EmptyMarkerCells() const {
         return marker; // ROT, SCHWARZ, ALLE_SELBE, ALLE_WECHSEL have no symbol
     }
     marker.hasSuit = true;
-    if (AWLS >= Rank::ASS && AWLS <= Rank::KÖNIG)
-        marker.rank = {4, 12 - AWLS};
+    const int startRank = AWLS == RankB::BASIS ? BaseRank() : AWLS;
+    if (startRank >= Rank::ASS && startRank <= Rank::KÖNIG)
+        marker.rank = {4, 12 - startRank};
     else if (AWLS == RankB::ALLES)
         marker.rank = {5, 4};
     else

@@ -7,6 +7,11 @@
 // among its linked piles; its cards stay where they are.
 #include "rules/KartenStapel.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "rules/RandomGenerator.h"
+
 namespace {
 
 // Takes the lowest card of a list, one at a time, and puts it under everything
@@ -45,7 +50,18 @@ bool KartenStapel::LinkConditionsAllowRun(int sourceId, int count) const {
         else
             room += linked->MAX_GRÖSSE_SICHTBAR - linked->VisibleCount();
     }
-    return room >= static_cast<long long>(count) - 1;
+    // The free room carries room + 1 cards. Each empty pile of the doubling list
+    // (other than this one, which is the target) doubles that: the run can be
+    // parked there in halves. Without the list this is room >= count - 1.
+    long long most = room + 1;
+    if (!doublingIds.empty() && allPiles != nullptr) {
+        for (const KartenStapel* other : *allPiles) {
+            if (most >= count) break; // enough already; also keeps the number small
+            if (other == this || !other->IsCompletelyEmpty()) continue;
+            if (ContainsValue(doublingIds, other->pileId)) most *= 2;
+        }
+    }
+    return most >= static_cast<long long>(count);
 }
 
 void KartenStapel::AutoFillLinked() {
@@ -81,6 +97,10 @@ bool KartenStapel::UncoverByRule() {
     case Kova::AUFDECKEN_VERKN_1:
     case Kova::AUFDECKEN_VERKN_MULT_U:
     case Kova::AUFDECKEN_VERKN_1_U: {
+        // Spider: no new row of cards while a column is empty.
+        if (KOVA_NICHT_WENN_LEER)
+            for (const KartenStapel* linked : linkedPiles)
+                if (linked != this && linked->IsCompletelyEmpty()) return false;
         bool turnFirst = KOVA == Kova::AUFDECKEN_VERKN_MULT_U || KOVA == Kova::AUFDECKEN_VERKN_1_U;
         bool oneEach = KOVA == Kova::AUFDECKEN_VERKN_1 || KOVA == Kova::AUFDECKEN_VERKN_1_U;
         if (turnFirst)
@@ -101,8 +121,14 @@ bool KartenStapel::UncoverByRule() {
 
 bool KartenStapel::FetchFromLinked() {
     if (KOLA != Kola::HOLEN_VERKN_VERDECKT && KOLA != Kola::HOLEN_VERKN_SICHTBAR &&
-        KOLA != Kola::HOLEN_VERKN_ALLE)
+        KOLA != Kola::HOLEN_VERKN_ALLE && KOLA != Kola::MISCHEN_VERKN)
         return false;
+    if (MAX_HOLEN >= 0 && holenCount >= MAX_HOLEN) return false;
+    if (KOLA == Kola::MISCHEN_VERKN) {
+        if (!ShuffleLinkedAndDeal()) return false;
+        ++holenCount;
+        return true;
+    }
     for (KartenStapel* linked : linkedPiles) {
         if (linked == this) continue;
         if (KOLA != Kola::HOLEN_VERKN_SICHTBAR) FetchUnder(linked->faceDownCards, faceDownCards);
@@ -110,5 +136,43 @@ bool KartenStapel::FetchFromLinked() {
         linked->Layout();
     }
     Layout();
+    ++holenCount;
+    return true;
+}
+
+bool KartenStapel::ShuffleLinkedAndDeal() {
+    std::vector<Card*> gathered;
+    std::vector<KartenStapel*> receivers;
+    for (KartenStapel* linked : linkedPiles) {
+        if (linked == this) continue;
+        receivers.push_back(linked);
+        for (PtrList<Card>* list : {&linked->visibleCards, &linked->faceDownCards}) {
+            while (!list->Empty()) {
+                Card* card = list->RemoveAt(0, false);
+                card->owner = nullptr;
+                card->cardAbove = card->cardBelow = nullptr;
+                gathered.push_back(card);
+            }
+        }
+    }
+    if (gathered.empty()) return false;
+    RandomGenerator& random = RandomGenerator::Shared();
+    for (size_t i = gathered.size() - 1; i > 0; --i) {
+        const size_t j = static_cast<size_t>(random.Below(static_cast<int>(i + 1)));
+        std::swap(gathered[i], gathered[j]);
+    }
+    // The new fans go out from the first linked pile on; piles past the last
+    // card stay empty.
+    const size_t perPile = static_cast<size_t>(std::max(1, ANZ_AUFDECKEN));
+    size_t next = 0;
+    for (KartenStapel* receiver : receivers) {
+        for (size_t k = 0; k < perPile && next < gathered.size(); ++k)
+            receiver->AddVisible(gathered[next++], -1, false, 0);
+        receiver->Layout();
+    }
+    // Fewer links than fans need (a file with too small ANZ_AUFDECKEN): the rest
+    // goes onto the first pile, so no card is ever lost.
+    while (next < gathered.size())
+        receivers.front()->AddVisible(gathered[next++], -1, false, 0);
     return true;
 }

@@ -119,6 +119,16 @@ void KartenStapel::ParsePileBlock(ByteWordReader& words) {
             ReadIdList(words, "ZIELSTAPEL_ENDE", targetIds);
         } else if (key == "QUELLSTAPEL_START") {
             ReadIdList(words, "QUELLSTAPEL_ENDE", sourceIds);
+        } else if (key == "LEER_VERDOPPELN_START") {
+            ReadIdList(words, "LEER_VERDOPPELN_ENDE", doublingIds);
+        } else if (key == "INIT_K\xD6NIGE_UNTEN:") {
+            ReadFlag(words, INIT_KÖNIGE_UNTEN);
+        } else if (key == "KOVA_NICHT_WENN_LEER:") {
+            ReadFlag(words, KOVA_NICHT_WENN_LEER);
+        } else if (key == "MAX_HOLEN:") {
+            ReadInt(words, MAX_HOLEN);
+        } else if (key == "VERSCH_NUR_OBERSTE:") {
+            ReadInt(words, VERSCH_NUR_OBERSTE);
         } else if (key == "INIT_AF:") {
             ReadWord(words, LookupSuitA, INIT_AF);
         } else if (key == "INIT_AW:") {

@@ -14,6 +14,13 @@ bool RunAllSameColour(const Card* card) {
     return true;
 }
 
+// Every card of the run has the given suit.
+bool RunAllOfSuit(const Card* card, int suit) {
+    for (const Card* c = card; c != nullptr; c = c->cardAbove)
+        if (c->suit != suit) return false;
+    return true;
+}
+
 // Along the run each card's colour differs from the card under it.
 bool RunAlternatesColour(const Card* card) {
     for (const Card* c = card; c->cardAbove != nullptr; c = c->cardAbove)
@@ -76,6 +83,7 @@ bool KartenStapel::FitsMoveOrder(const Card* card, int index) const {
         suitFits = under != nullptr && !SameColour(card, under);
         break;
     case SuitA::VORHERIGE:
+    case SuitA::ALLE_VORHERIGE:
         suitFits = under != nullptr && card->suit == under->suit;
         break;
     case SuitA::VORHERIGE_FARBE:
@@ -132,6 +140,8 @@ bool KartenStapel::SuitRuleAllows(const Card* card, const Card* top, int /*count
             return RunAllSameColour(card);
         case SuitA::ALLE_WECHSEL:
             return RunAlternatesColour(card);
+        case SuitA::ALLE_VORHERIGE:
+            return RunAllOfSuit(card, top->suit);
         case SuitA::ALLES:
             return true;
         default:
@@ -152,6 +162,8 @@ bool KartenStapel::SuitRuleAllows(const Card* card, const Card* top, int /*count
         return RunAllSameColour(card);
     case SuitB::ALLE_WECHSEL:
         return RunAlternatesColour(card);
+    case SuitB::ALLE_VORHERIGE:
+        return RunAllOfSuit(card, card->suit);
     case SuitB::ALLES:
         return true;
     default:
@@ -195,9 +207,21 @@ bool KartenStapel::RankRuleAllows(const Card* card, const Card* top, int count, 
         return CompleteRun(card, count, Rank::KÖNIG, -1);
     case RankB::ALLES:
         return true;
+    case RankB::BASIS: {
+        int base = BaseRank();
+        return base < 0 || card->rank == base;
+    }
     default:
         return rule >= Rank::ASS && rule <= Rank::KÖNIG && card->rank == rule;
     }
+}
+
+int KartenStapel::BaseRank() const {
+    if (allPiles == nullptr) return -1;
+    for (const KartenStapel* pile : *allPiles)
+        if (pile->AWLS == RankB::BASIS && !pile->visibleCards.Empty())
+            return pile->visibleCards[0]->rank;
+    return -1;
 }
 
 int KartenStapel::RankRuleInEffect() const {

@@ -48,6 +48,7 @@ void KartenTisch::Clear() {
     deckSize = 0;
     deckSuitFilter = SuitA::NICHTS;
     deckRankFilter = RankA::NICHTS;
+    deckSuitSet = 0;
     cardSize = {88.0f, 128.0f};
     forceWin = false;
 }
@@ -103,6 +104,12 @@ void KartenTisch::ParseTopLevel(ByteWordReader& words) {
             if (width && height)
                 cardSize = {std::clamp(*width, kMinCardExtent, kMaxCardExtent),
                             std::clamp(*height, kMinCardExtent, kMaxCardExtent)};
+        } else if (key == "SPIEL_FARBEN_START") {
+            while (auto word = words.Next()) {
+                if (*word == "SPIEL_FARBEN_ENDE") break;
+                int suit = LookupSuitA(*word);
+                if (suit >= Suit::KREUZ && suit <= Suit::HERZ) deckSuitSet |= 1u << suit;
+            }
         } else if (key == "SPIEL_ZIEL_START") {
             while (auto word = words.Next()) {
                 if (*word == "SPIEL_ZIEL_ENDE") break;
@@ -137,7 +144,9 @@ void KartenTisch::BuildDeck(float cardWidth, float cardHeight) {
         for (int rank = Rank::ASS; rank <= Rank::KÖNIG && count < deckSize; ++rank) {
             if (!DeckAdmitsRank(deckRankFilter, rank)) continue;
             for (int suit = Suit::KREUZ; suit <= Suit::HERZ && count < deckSize; ++suit) {
-                if (!AdmitsSuit(deckSuitFilter, suit)) continue;
+                if (deckSuitSet != 0 ? (deckSuitSet & (1u << suit)) == 0
+                                     : !AdmitsSuit(deckSuitFilter, suit))
+                    continue;
                 auto card = std::make_unique<Card>(rank, suit);
                 card->jitter.x = static_cast<float>(random.Below(10) - 5);
                 card->jitter.y = static_cast<float>(random.Below(10) - 5);
@@ -186,8 +195,15 @@ void KartenTisch::DealInitialLayout() {
                 candidates.push_back(card);
         for (int k = 0; k < faceDown && !candidates.empty(); ++k)
             pile->AddFaceDown(takeOne(), -1);
+        std::vector<Card*> faceUpCards;
         for (int k = 0; k < faceUp && !candidates.empty(); ++k)
-            pile->AddVisible(takeOne(), -1, true, -1);
+            faceUpCards.push_back(takeOne());
+        // Baker's Dozen: the kings go under the other cards, keeping their order.
+        if (pile->INIT_KÖNIGE_UNTEN)
+            std::stable_partition(faceUpCards.begin(), faceUpCards.end(),
+                                  [](const Card* c) { return c->rank == Rank::KÖNIG; });
+        for (Card* card : faceUpCards)
+            pile->AddVisible(card, -1, true, -1);
     }
 }
 

@@ -29,19 +29,20 @@ int FindRankThen(std::string_view word, std::string_view const* extra, int extra
 } // namespace
 
 int LookupSuitA(std::string_view word) {
-    static constexpr std::array<std::string_view, 13> words = {
+    static constexpr std::array<std::string_view, 14> words = {
         "KREUZ",       "KARO",         "PIK",
         "HERZ",        "ROT",          "SCHWARZ",
         "ROT/SCHWARZ", "VORHERIGE",    "VORHERIGE_FARBE",
         "ALLE_SELBE",  "ALLE_WECHSEL", "ALLES",
-        "NICHTS"};
+        "NICHTS",      "ALLE_VORHERIGE"};
     return Find(words, word, SuitA::NICHTS);
 }
 
 int LookupSuitB(std::string_view word) {
-    static constexpr std::array<std::string_view, 10> words = {
+    static constexpr std::array<std::string_view, 11> words = {
         "KREUZ",   "KARO",       "PIK",          "HERZ",  "ROT",
-        "SCHWARZ", "ALLE_SELBE", "ALLE_WECHSEL", "ALLES", "NICHTS"};
+        "SCHWARZ", "ALLE_SELBE", "ALLE_WECHSEL", "ALLES", "NICHTS",
+        "ALLE_VORHERIGE"};
     return Find(words, word, SuitB::NICHTS);
 }
 
@@ -54,8 +55,9 @@ int LookupRankA(std::string_view word) {
 
 int LookupRankB(std::string_view word) {
     static constexpr std::string_view extra[] = {"ZAHLEN",       "FIGUREN", "STAPEL_PLUS",
-                                                 "STAPEL_MINUS", "ALLES",   "NICHTS"};
-    return FindRankThen(word, extra, 6, RankB::NICHTS);
+                                                 "STAPEL_MINUS", "ALLES",   "NICHTS",
+                                                 "BASIS"};
+    return FindRankThen(word, extra, 7, RankB::NICHTS);
 }
 
 int LookupKova(std::string_view word) {
@@ -67,7 +69,8 @@ int LookupKova(std::string_view word) {
 }
 
 int LookupKola(std::string_view word) {
-    static constexpr std::array<std::string_view, 4> words = {
-        "HOLEN_VERKN_VERDECKT", "HOLEN_VERKN_SICHTBAR", "HOLEN_VERKN_ALLE", "NICHTS"};
+    static constexpr std::array<std::string_view, 5> words = {
+        "HOLEN_VERKN_VERDECKT", "HOLEN_VERKN_SICHTBAR", "HOLEN_VERKN_ALLE", "NICHTS",
+        "MISCHEN_VERKN"};
     return Find(words, word, Kola::NICHTS);
 }

@@ -20,7 +20,10 @@ enum : int {
     ALLE_SELBE = 9,
     ALLE_WECHSEL = 10,
     ALLES = 11,
-    NICHTS = 12
+    NICHTS = 12,
+    // Added later, so the numbers above keep their meaning: every card of the
+    // moved run has the suit of the card it is laid on (a one-suit run).
+    ALLE_VORHERIGE = 13
 };
 }
 
@@ -36,7 +39,8 @@ enum : int {
     ALLE_SELBE = 6,
     ALLE_WECHSEL = 7,
     ALLES = 8,
-    NICHTS = 9
+    NICHTS = 9,
+    ALLE_VORHERIGE = 10 // every card of the run has the suit of its lowest card
 };
 }
 
@@ -64,7 +68,10 @@ enum : int {
     STAPEL_PLUS = 15,
     STAPEL_MINUS = 16,
     ALLES = 17,
-    NICHTS = 18
+    NICHTS = 18,
+    // Added later: the rank the deal gave the first of the piles with this word
+    // (a foundation whose first rank is chosen by the deal).
+    BASIS = 19
 };
 }
 
@@ -82,7 +89,15 @@ enum : int {
 
 // KOLA: what a click on the empty place does.
 namespace Kola {
-enum : int { HOLEN_VERKN_VERDECKT = 0, HOLEN_VERKN_SICHTBAR = 1, HOLEN_VERKN_ALLE = 2, NICHTS = 3 };
+enum : int {
+    HOLEN_VERKN_VERDECKT = 0,
+    HOLEN_VERKN_SICHTBAR = 1,
+    HOLEN_VERKN_ALLE = 2,
+    NICHTS = 3,
+    // Gathers every card of the linked piles, shuffles them and deals them out
+    // again face up, ANZ_AUFDECKEN to each linked pile in link order.
+    MISCHEN_VERKN = 4
+};
 }
 
 int LookupSuitA(std::string_view word);

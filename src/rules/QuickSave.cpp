@@ -3,6 +3,7 @@
 // cards by the saved ones; the pile settings always come from the definition.
 #include "rules/KartenTisch.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <unordered_map>
@@ -18,6 +19,7 @@ QuickSaveFile KartenTisch::ToQuickSave() const {
         SavedPile saved;
         saved.id = pile->pileId;
         saved.closed = true;
+        saved.holenCount = pile->holenCount;
         for (const Card* card : pile->visibleCards)
             saved.cards.push_back({card->suit, card->rank, false});
         for (const Card* card : pile->faceDownCards)
@@ -83,6 +85,7 @@ void KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view defi
         if (receivers.empty()) continue;
         const size_t nth = blocksOfId[saved.id]++;
         KartenStapel* pile = nth < receivers.size() ? receivers[nth] : receivers.front();
+        pile->holenCount = std::max(0, saved.holenCount);
         for (Card* card : visible)
             pile->visibleCards.Append(card);
         for (Card* card : faceDown)

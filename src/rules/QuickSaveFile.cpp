@@ -126,6 +126,8 @@ void QuickSaveFile::Write(std::ostream& out) const {
         out << "VERDECKT_START\n";
         WriteCards(out, pile, true);
         out << "VERDECKT_ENDE\n";
+        // Readers that do not know the key skip it with its value.
+        if (pile.holenCount != 0) out << "HOLEN:\t" << pile.holenCount << '\n';
         out << "STAPEL_ENDE\n";
     }
 }
@@ -182,6 +184,8 @@ void QuickSaveFile::Read(std::istream& in) {
                 }
                 if (*inner == "ID:") {
                     ReadIntValue(words, pile.id);
+                } else if (*inner == "HOLEN:") {
+                    ReadIntValue(words, pile.holenCount);
                 } else if (*inner == "SICHTBAR_START") {
                     readCards(pile, "SICHTBAR_ENDE", false);
                 } else if (*inner == "VERDECKT_START") {

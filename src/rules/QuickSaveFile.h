@@ -3,7 +3,7 @@
 // pile. One item per line, key and value separated by a tab:
 //   UNDO_POINTS: PUNKTE: PUNKTEBONUS: DBLFAILED: ZEIT:   then per pile
 //   STAPEL_START  ID: n  SICHTBAR_START  KARTE: suit rank ...  SICHTBAR_ENDE
-//   VERDECKT_START  KARTE: ...  VERDECKT_ENDE  STAPEL_ENDE
+//   VERDECKT_START  KARTE: ...  VERDECKT_ENDE  [HOLEN: n]  STAPEL_ENDE
 // Doubles are written with six significant digits (95.4321, 1.23457e+06).
 //
 // The reader is forgiving: it reads white-space separated words, skips what it
@@ -25,6 +25,7 @@ struct SavedPile {
     int id = 0;
     std::vector<SavedCard> cards; // in file order; faceDown tells the list
     bool closed = false;          // its "STAPEL_ENDE" was read
+    int holenCount = 0;           // "HOLEN:", redeals used (written only when not 0)
 };
 
 class QuickSaveFile {

@@ -155,8 +155,11 @@ std::optional<std::string> RuleHintText(const TextList& texts,
         if (pile->HitFaceDownCard(x, y))
             return Limited(FormatCount(Slot(texts, 19), pile->FaceDownCount()));
         if (pile->HitPlace(x, y)) {
+            // A foundation started by the deal names the rank it starts with.
+            int rankRule = pile->AWLS;
+            if (rankRule == RankB::BASIS && pile->BaseRank() >= 0) rankRule = pile->BaseRank();
             std::string text =
-                Slot(texts, 28) + " " + DescribeEmptyRules(texts, pile->AFLS, pile->AWLS);
+                Slot(texts, 28) + " " + DescribeEmptyRules(texts, pile->AFLS, rankRule);
             if (pile->MAX_GRÖSSE_SICHTBAR != -1)
                 text += "\n" + FormatCount(Slot(texts, 24), pile->MAX_GRÖSSE_SICHTBAR);
             return Limited(text);

@@ -15,6 +15,7 @@ TableSnapshot::TableSnapshot(const PtrList<KartenStapel, true>& piles) {
         entry.first = static_cast<uint32_t>(cards.size());
         entry.visibleCount = static_cast<uint32_t>(pile->VisibleCount());
         entry.faceDownCount = static_cast<uint32_t>(pile->FaceDownCount());
+        entry.holenCount = pile->holenCount;
         cards.insert(cards.end(), pile->visibleCards.begin(), pile->visibleCards.end());
         cards.insert(cards.end(), pile->faceDownCards.begin(), pile->faceDownCards.end());
         entries.push_back(entry);
@@ -39,6 +40,7 @@ void TableSnapshot::Restore(const PtrList<KartenStapel, true>& piles) const {
         KartenStapel* pile = piles[i];
         pile->visibleCards.Clear();
         pile->faceDownCards.Clear();
+        pile->holenCount = entries[static_cast<size_t>(i)].holenCount;
         for (Card* card : Visible(i))
             pile->visibleCards.Append(card);
         for (Card* card : FaceDown(i))

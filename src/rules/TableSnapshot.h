@@ -34,6 +34,7 @@ private:
         uint32_t first = 0; // index of the pile's first card in cards
         uint32_t visibleCount = 0;
         uint32_t faceDownCount = 0;
+        int32_t holenCount = 0; // the pile's KOLA actions so far (limited redeals)
         bool operator==(const Entry&) const = default;
     };
     std::vector<Entry> entries;
