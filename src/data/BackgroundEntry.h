@@ -19,4 +19,9 @@ struct BackgroundEntry {
     // KACHELN: repeat the part at its own size from (0, 0) across the screen;
     // otherwise stretch it once over the whole screen.
     bool tiled = false;
+    std::string nameEnglish; // NAME_EN:, shown in English when given
+    // The name for the interface language (0 German, else English).
+    const std::string& DisplayName(int language) const {
+        return language != 0 && !nameEnglish.empty() ? nameEnglish : name;
+    }
 };

@@ -12,4 +12,10 @@ struct CardSetEntry {
     std::string name;   // shown to the player, underscores as blanks (NAME:)
     int32_t width = 0;  // BREITE: pixels of one cell
     int32_t height = 0; // HÖHE:
+    std::string nameEnglish; // NAME_EN:, shown in English when given (last: older
+                             // aggregate initialisers keep their meaning)
+    // The name for the interface language (0 German, else English).
+    const std::string& DisplayName(int language) const {
+        return language != 0 && !nameEnglish.empty() ? nameEnglish : name;
+    }
 };

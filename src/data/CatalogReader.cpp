@@ -52,6 +52,8 @@ void CatalogReader::ReadCardSetBlocks(std::istream& input, CardSetList& cardSets
         while (reader.Next(word) && word != "TYP_ENDE") {
             if (word == "NAME:") {
                 if (reader.Next(word)) entry->name = DisplayName(word);
+            } else if (word == "NAME_EN:") {
+                if (reader.Next(word)) entry->nameEnglish = DisplayName(word);
             } else if (word == "PATH:") {
                 if (reader.Next(word)) entry->path = word;
             } else if (word == "BREITE:") {
@@ -73,6 +75,8 @@ void CatalogReader::ReadBackgroundBlocks(std::istream& input, BackgroundList& ba
         while (reader.Next(word) && word != "HG_ENDE") {
             if (word == "NAME:") {
                 if (reader.Next(word)) entry->name = DisplayName(word);
+            } else if (word == "NAME_EN:") {
+                if (reader.Next(word)) entry->nameEnglish = DisplayName(word);
             } else if (word == "PATH:") {
                 if (reader.Next(word)) entry->path = word;
             } else if (word == "RECT:") {

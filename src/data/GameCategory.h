@@ -13,6 +13,7 @@ class WordReader;
 
 struct GameCategory {
     std::string name; // display name, underscores shown as blanks
+    std::string nameEnglish; // "NAME_EN:"; empty: name serves both languages
     std::string path; // folder below the working directory
     int32_t catalogIndex = 0;
     PtrList<GameInfo, true> games;
@@ -30,6 +31,10 @@ struct GameCategory {
     bool Absorb(GameCategory& other);
 
     void SetName(std::string text);
+    // The name for the interface language (0 German, else English).
+    const std::string& DisplayName(int language) const {
+        return language != 0 && !nameEnglish.empty() ? nameEnglish : name;
+    }
     int GameCount() const { return games.Count(); }
     GameInfo* Game(int index) const { return games.Get(index); }
     void AddGame(GameInfo* game);

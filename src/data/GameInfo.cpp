@@ -16,6 +16,10 @@ bool GameInfo::ReadBlock(WordReader& words) {
         if (word == "NAME:") {
             if (!words.Next(word)) return false;
             SetName(word);
+        } else if (word == "NAME_EN:") {
+            if (!words.Next(word)) return false;
+            std::replace(word.begin(), word.end(), '_', ' ');
+            nameEnglish = word;
         } else if (word == "PATH:") {
             if (!words.Next(word)) return false;
             path = word;

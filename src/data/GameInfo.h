@@ -15,6 +15,7 @@ class WordReader;
 
 struct GameInfo {
     std::string name; // display name, underscores shown as blanks
+    std::string nameEnglish; // "NAME_EN:", the name in English; empty: name serves both
     std::string path; // folder inside the category's folder
     GameCategory* category = nullptr;
     int32_t catalogIndex = 0;
@@ -31,6 +32,10 @@ struct GameInfo {
     bool ReadBlock(WordReader& words);
 
     void SetName(std::string text);
+    // The name for the interface language (0 German, else English).
+    const std::string& DisplayName(int language) const {
+        return language != 0 && !nameEnglish.empty() ? nameEnglish : name;
+    }
 
     // Archive member names with backslashes: "cat\\game", "cat\\game\\game.game",
     // "cat\\game\\vorschau.png", "cat\\game\\stats.hs", "cat\\game\\quick.sav".

@@ -194,13 +194,13 @@ void SolitärGame::ElementCallback4(const ElementDrawInfo& info) {
     const uint32_t labelColour = Hovered(info) ? 0xFFFF0000 : black;
     if (id >= IdCardSetRow && id < IdCardSetRow + cardSetRows) {
         const CardSetEntry* entry = app->cardSets.Get(cardSetScroll + id - IdCardSetRow);
-        if (entry) DrawButtonLabel(info, entry->name, 7);
+        if (entry) DrawButtonLabel(info, entry->DisplayName(app->language), 7);
         return;
     }
     if (id >= IdBackgroundRow && id < IdBackgroundRow + backgroundRows) {
         const BackgroundEntry* entry =
             app->backgrounds.Get(backgroundScroll + id - IdBackgroundRow);
-        if (entry) DrawButtonLabel(info, entry->name, 7);
+        if (entry) DrawButtonLabel(info, entry->DisplayName(app->language), 7);
         return;
     }
     switch (id) {

@@ -137,9 +137,11 @@ void SolitärGame::SelectBackground(int index) {
 }
 
 std::string SolitärGame::StatusCaption() const {
-    const std::string gameName = gameInfo ? gameInfo->name : std::string();
-    if (!category || category->name == gameName) return gameName;
-    return category->name + " - " + gameName;
+    const std::string gameName = gameInfo ? gameInfo->DisplayName(app->language) : std::string();
+    if (!category) return gameName;
+    const std::string& categoryName = category->DisplayName(app->language);
+    if (categoryName == gameName) return gameName;
+    return categoryName + " - " + gameName;
 }
 
 void SolitärGame::Update() {

@@ -112,9 +112,20 @@ IntRect CardSetCell(int column, int row, int cellWidth, int cellHeight) {
     return {column * cellWidth, row * cellHeight, (column + 1) * cellWidth, (row + 1) * cellHeight};
 }
 
-IntRect CardFaceCell(int suit, int rank, int cellWidth, int cellHeight) {
+bool UsesEnglishCourts(int language, int sheetHeight, int cellHeight) {
+    return language != 0 && cellHeight > 0 && sheetHeight / cellHeight >= EnglishCourtRow + 3;
+}
+
+bool UsesEnglishCourts(const AppState& app, int cellHeight) {
+    const Texture* sheet = app.textures[cardSetSlot].get();
+    return sheet && UsesEnglishCourts(app.language, sheet->Height(), cellHeight);
+}
+
+IntRect CardFaceCell(int suit, int rank, int cellWidth, int cellHeight, bool englishCourts) {
     const int column = suit >= 0 && suit < 4 ? suitColumns[suit] : 0;
-    return CardSetCell(column, 12 - rank, cellWidth, cellHeight);
+    const bool court = rank >= Rank::BUBE && rank <= Rank::KÖNIG;
+    const int row = englishCourts && court ? EnglishCourtRow + 12 - rank : 12 - rank;
+    return CardSetCell(column, row, cellWidth, cellHeight);
 }
 
 IntRect CardBackCell(int back, int cellWidth, int cellHeight) {
@@ -134,7 +145,7 @@ void DrawCard(AppState& app, const Card& card, const Card* cover) {
             DrawSprite(app, cardSetSlot, CardBackCell(app.cardBack, w, h), scale, at, opaque);
             return;
         }
-        const IntRect face = CardFaceCell(card.suit, card.rank, w, h);
+        const IntRect face = CardFaceCell(card.suit, card.rank, w, h, UsesEnglishCourts(app, h));
         if (app.shadows)
             DrawSprite(app, cardSetSlot, face, scale, {at.x + shadowOffset, at.y + shadowOffset},
                        shadowColour);
@@ -151,7 +162,11 @@ void DrawEmptyMarker(AppState& app, const KartenStapel& pile, const Card* cover)
     const Vec2 s = pile.MarkerScale(static_cast<float>(w), static_cast<float>(h));
     const PointF scale{s.x, s.y};
     const PointF at{pile.position.x, pile.position.y};
-    const EmptyMarker marker = pile.EmptyMarkerCells();
+    EmptyMarker marker = pile.EmptyMarkerCells();
+    // The rank symbols of the court cards follow the language like the faces.
+    if (marker.hasRank && marker.rank.column == 4 && marker.rank.row <= 2 &&
+        UsesEnglishCourts(app, h))
+        marker.rank.row += EnglishCourtRow;
     auto cell = [&](MarkerCell c) { return CardSetCell(c.column, c.row, w, h); };
     DrawUncovered(app, CellOnScreen(at, scale, w, h), cover, w, h, [&] {
         DrawSprite(app, cardSetSlot, cell(marker.frame), scale, at, opaque);

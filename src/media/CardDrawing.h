@@ -15,8 +15,20 @@ class KartenStapel;
 // (fitted to the height when it is wider than high, else to the width).
 PointF CardCellScale(float cellWidth, float cellHeight, float width, float height);
 
-// The cell of a card face, and of card back style `back` (0 … 3).
-IntRect CardFaceCell(int suit, int rank, int cellWidth, int cellHeight);
+// A sheet of at least 18 rows carries KÖNIG, DAME and BUBE once more in rows 15 … 17 with the
+// English indices K, Q, J (faces in the suit columns, empty-place symbols in column 4); rows
+// 0 … 2 hold them with the German ones (K, D, B). Older add-on sheets of 15 rows show their
+// own indices in both languages.
+constexpr int EnglishCourtRow = 15;
+// Are the English court rows to be used: English chosen (language 1) and a sheet of at least
+// 18 rows of cellHeight? The second form asks the current card set of the application.
+bool UsesEnglishCourts(int language, int sheetHeight, int cellHeight);
+bool UsesEnglishCourts(const AppState& app, int cellHeight);
+
+// The cell of a card face (from the English court rows when `englishCourts` is set), and of
+// card back style `back` (0 … 3).
+IntRect CardFaceCell(int suit, int rank, int cellWidth, int cellHeight,
+                     bool englishCourts = false);
 IntRect CardBackCell(int back, int cellWidth, int cellHeight);
 // Any cell of the grid by column and row.
 IntRect CardSetCell(int column, int row, int cellWidth, int cellHeight);

@@ -72,12 +72,12 @@ void MainMenu::DrawListRow(const ElementDrawInfo& info, int index, bool category
     std::string name;
     int catalogIndex = 0;
     if (categoryRow) {
-        name = category->name;
+        name = category->DisplayName(app->language);
         catalogIndex = category->catalogIndex;
     } else {
         const GameInfo* info = category->games.Get(index);
         if (!info) return;
-        name = info->name;
+        name = info->DisplayName(app->language);
         catalogIndex = info->catalogIndex;
     }
     DrawElement(MenuSlot, info, true);
@@ -107,7 +107,7 @@ void MainMenu::ElementCallback5(const ElementDrawInfo& info) {
         DrawElement(ListPanelSlot, info, false);
         DrawLabel(info, Text(43), 40, 0.75, black);
         if (const GameCategory* category = categories.Get(listCategory))
-            DrawLabel(info, category->name, 75, 0.55, black);
+            DrawLabel(info, category->DisplayName(app->language), 75, 0.55, black);
     } else if (id == 152) {
         DrawElement(MenuSlot, info, true);
         DrawLabel(info, Text(44), 10, 0.5, black);

@@ -51,6 +51,24 @@ TEST(CatalogReader, BackgroundBlocks) {
     EXPECT_FALSE(backgrounds[1]->tiled);
 }
 
+TEST(CatalogReader, EnglishNamesAreOptionalAndShownOnlyInEnglish) {
+    std::istringstream cards("TYP_START NAME: Vier_Farben NAME_EN: Four_Colours PATH: v.png "
+                             "TYP_ENDE TYP_START NAME: Eigenes PATH: e.png TYP_ENDE");
+    CardSetList sets;
+    CatalogReader::ReadCardSetBlocks(cards, sets);
+    ASSERT_EQ(sets.Count(), 2);
+    EXPECT_EQ(sets[0]->DisplayName(0), "Vier Farben");
+    EXPECT_EQ(sets[0]->DisplayName(1), "Four Colours");
+    EXPECT_EQ(sets[0]->path, "v.png");
+    EXPECT_EQ(sets[1]->DisplayName(1), "Eigenes"); // no English name: the one name serves
+    std::istringstream backgrounds("HG_START NAME_EN: Green_Felt NAME: Gr\xFCner_Filz HG_ENDE");
+    BackgroundList list;
+    CatalogReader::ReadBackgroundBlocks(backgrounds, list);
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_EQ(list[0]->DisplayName(1), "Green Felt");
+    EXPECT_EQ(list[0]->DisplayName(0), "Gr\xFCner Filz");
+}
+
 TEST(CatalogReader, UnclosedBlockEndsAtTheEndOfTheFile) {
     TempDir dir;
     dir.Write("Background.typ", "HG_START NAME: Offen PATH: offen.png RECT: 1 2");

@@ -51,6 +51,26 @@ TEST(GameCatalog, ReadsBlocksAndSkipsEverythingElse) {
     EXPECT_EQ(category.Game(0)->QuickSaveName(), "einfach\\erstes_a\\quick.sav");
 }
 
+TEST(GameCatalog, EnglishNamesAreOptionalAndAddOnsStillMergeByTheGermanName) {
+    std::istringstream main("KATEGORIE_START NAME: Spinne NAME_EN: Spider PATH: spider "
+                            "GAME_START NAME: Eine_Farbe NAME_EN: One_Suit PATH: s1 GAME_ENDE "
+                            "GAME_START NAME: Skorpion PATH: scorpion GAME_ENDE KATEGORIE_ENDE");
+    std::istringstream addOn("KATEGORIE_START NAME: Spinne PATH: spider "
+                             "GAME_START NAME: Neu PATH: neu GAME_ENDE KATEGORIE_ENDE");
+    GameCategoryList categories;
+    GameCatalog::ReadCatalog(main, 0, categories);
+    GameCatalog::ReadCatalog(addOn, 1, categories);
+    ASSERT_EQ(categories.Count(), 1);
+    const GameCategory& category = *categories[0];
+    EXPECT_EQ(category.DisplayName(0), "Spinne");
+    EXPECT_EQ(category.DisplayName(1), "Spider");
+    ASSERT_EQ(category.GameCount(), 3);
+    EXPECT_EQ(category.Game(0)->DisplayName(1), "One Suit");
+    EXPECT_EQ(category.Game(0)->DisplayName(0), "Eine Farbe");
+    EXPECT_EQ(category.Game(1)->DisplayName(1), "Skorpion");
+    EXPECT_EQ(category.Game(2)->path, "neu");
+}
+
 TEST(GameCatalog, MissingFieldsAreEmptyAndCutBlocksKeepTheirGames) {
     std::istringstream input("KATEGORIE_START GAME_START GAME_ENDE GAME_START NAME: Halb");
     GameCategoryList categories;

@@ -61,6 +61,21 @@ TEST(CardCellTest, FacesRunFromKingDownInTheSuitColumns) {
     EXPECT_EQ(CardBackCell(3, 176, 256), (IntRect{528, 3328, 704, 3584}));
 }
 
+TEST(CardCellTest, EnglishCourtCardsComeFromTheirOwnRowsWhenTheSheetHasThem) {
+    // Jack, queen and king of an 18-row sheet in English: rows 17, 16, 15.
+    EXPECT_EQ(CardFaceCell(3, 12, 176, 256, true), (IntRect{176, 15 * 256, 352, 16 * 256}));
+    EXPECT_EQ(CardFaceCell(2, 11, 176, 256, true), (IntRect{0, 16 * 256, 176, 17 * 256}));
+    EXPECT_EQ(CardFaceCell(0, 10, 176, 256, true), (IntRect{352, 17 * 256, 528, 18 * 256}));
+    // Other ranks keep their cells.
+    EXPECT_EQ(CardFaceCell(1, 6, 176, 256, true), CardFaceCell(1, 6, 176, 256));
+    EXPECT_EQ(CardFaceCell(0, 0, 176, 256, true), CardFaceCell(0, 0, 176, 256));
+
+    EXPECT_TRUE(UsesEnglishCourts(1, 18 * 256, 256));
+    EXPECT_FALSE(UsesEnglishCourts(0, 18 * 256, 256)); // German: B, D, K from rows 0 … 2
+    EXPECT_FALSE(UsesEnglishCourts(1, 15 * 256, 256)); // an older add-on sheet
+    EXPECT_FALSE(UsesEnglishCourts(1, 18 * 256, 0));
+}
+
 TEST_F(CardDrawingTest, AFaceHasAShadowAndSitsAtItsPositionWithoutDeviation) {
     const auto calls = Draw();
     ASSERT_EQ(calls.size(), 2u);

@@ -209,11 +209,12 @@ TEST(ArchiveContent, EveryCardSetOfTheCatalogIsInCardsGob) {
         const CardSetEntry* set = sets.Get(i);
         const GameArchive::Entry* e = cards->Find(set->path);
         ASSERT_NE(e, nullptr) << set->path;
-        // The grid: six columns (faces, place symbols) and fifteen rows (faces, backs, frame).
+        // The grid: six columns (faces, place symbols) and eighteen rows (faces, backs, frame,
+        // the court cards with English indices).
         Pixels p = LoadPixels(Staged("cards", Utf8(set->path)));
         ASSERT_TRUE(p.Loaded()) << set->path;
         EXPECT_EQ(p.width, 6 * set->width) << set->path;
-        EXPECT_EQ(p.height, 15 * set->height) << set->path;
+        EXPECT_EQ(p.height, 18 * set->height) << set->path;
     }
     EXPECT_GE(sets.Count(), 3);
 }

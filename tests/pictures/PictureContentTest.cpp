@@ -44,7 +44,7 @@ TEST(CardColours, EachColumnShowsItsSuitsColour) {
     Pixels four = LoadPixels(StageDir() / "cards" / "karten" / "vierfarben.PNG");
     ASSERT_TRUE(classic.Loaded());
     ASSERT_TRUE(four.Loaded());
-    const int w = classic.width / 6, h = classic.height / 15;
+    const int w = classic.width / 6, h = classic.height / 18;
     for (int row = 3; row <= 11; ++row) {
         Hue pik = CountHues(classic, 0, row * h, w, h), herz = CountHues(classic, w, row * h, w, h);
         Hue kreuz = CountHues(classic, 2 * w, row * h, w, h),

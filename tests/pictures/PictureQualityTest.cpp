@@ -86,10 +86,12 @@ TEST(CardSheets, FacesAndBacksFillTheirCellsAndUnusedCellsStayEmpty) {
     for (const char* name : {"klassisch.PNG", "vierfarben.PNG", "grosse_zahlen.PNG"}) {
         Pixels p = LoadPixels(StageDir() / "cards" / "karten" / name);
         ASSERT_TRUE(p.Loaded()) << name;
-        const int w = p.width / 6, h = p.height / 15;
+        const int w = p.width / 6, h = p.height / 18;
         EXPECT_EQ(w * 16, h * 11) << name << ": cells of 11 : 16";
+        // Faces and backs in rows 0 … 13, the English court cards in rows 15 … 17.
         for (int col = 0; col < 4; ++col) {
-            for (int row = 0; row < 14; ++row) {
+            for (int row = 0; row < 18; ++row) {
+                if (row == 14) continue;
                 // A card is opaque in the middle of each edge and transparent at the corners.
                 EXPECT_EQ(p.Alpha(col * w + w / 2, row * h + 3), 255)
                     << name << " " << col << "," << row;
@@ -108,14 +110,28 @@ TEST(CardSheets, FacesAndBacksFillTheirCellsAndUnusedCellsStayEmpty) {
             }
             return n;
         };
-        for (int row = 0; row < 13; ++row) {
+        for (int row : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17}) {
             EXPECT_GT(inked(4, row), 50) << name << " rank symbol row " << row;
         }
         for (int row = 0; row < 6; ++row) {
             EXPECT_GT(inked(5, row), 200) << name << " suit symbol row " << row;
         }
-        for (int row = 6; row < 15; ++row) {
+        for (int row = 6; row < 18; ++row) {
             EXPECT_EQ(inked(5, row), 0) << name << " column 5 row " << row;
+        }
+        // The English court rows differ from the German ones only where the index is: the
+        // king (K in both) is the same picture, jack and queen are not (J, Q for B, D).
+        auto sameCell = [&](int col, int rowA, int rowB) {
+            for (int y = 0; y < h; y += 2)
+                for (int x = 0; x < w; x += 2)
+                    if (p.At(col * w + x, rowA * h + y) != p.At(col * w + x, rowB * h + y))
+                        return false;
+            return true;
+        };
+        for (int col = 0; col < 5; ++col) {
+            EXPECT_TRUE(sameCell(col, 0, 15)) << name << " king, column " << col;
+            EXPECT_FALSE(sameCell(col, 1, 16)) << name << " queen, column " << col;
+            EXPECT_FALSE(sameCell(col, 2, 17)) << name << " jack, column " << col;
         }
         EXPECT_GT(inked(1, 14), 200) << name << ": empty-place frame";
         EXPECT_GT(inked(2, 14), 1000) << name << ": marker";

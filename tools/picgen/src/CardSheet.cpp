@@ -93,6 +93,17 @@ void DrawCardSheet(Canvas& canvas, const CardStyle& style) {
     for (int rank = 0; rank < 13; ++rank) {
         InCell(canvas, 4, 12 - rank, [&](cairo_t* cr) { RankSymbol(cr, style.rankText[rank]); });
     }
+    // The court cards once more with the English indices.
+    CardStyle english = style;
+    english.rankText = style.englishRankText;
+    for (int rank = 10; rank <= 12; ++rank) {
+        const int row = kEnglishCourtRow + 12 - rank;
+        for (int suit = 0; suit < 4; ++suit)
+            InCell(canvas, suit, row, [&](cairo_t* cr) {
+                DrawCardFace(cr, english, static_cast<SuitShape>(suit), rank);
+            });
+        InCell(canvas, 4, row, [&](cairo_t* cr) { RankSymbol(cr, english.rankText[rank]); });
+    }
     // SuitShape symbols of the empty place in the rows the marker uses: PIK, KREUZ, HERZ, KARO.
     const SuitShape symbolRows[4] = {SuitShape::Pik, SuitShape::Kreuz, SuitShape::Herz,
                                      SuitShape::Karo};

@@ -11,6 +11,7 @@ std::vector<CardStyle> CardStyles() {
     classic.catalogName = "Klassisch";
     classic.suitColors = {Hex(0x1C1C24), Hex(0xC81E2C), Hex(0x1C1C24), Hex(0xC81E2C)};
     classic.rankText = german;
+    classic.englishRankText = english;
     classic.face = Hex(0xFFFDF7);
     classic.edge = Hex(0x8A8478);
     classic.indexHeight = 38;
@@ -22,7 +23,6 @@ std::vector<CardStyle> CardStyles() {
     four.member = "karten\\vierfarben.PNG";
     four.catalogName = "Vier_Farben";
     four.suitColors = {Hex(0x1C1C24), Hex(0xD0202E), Hex(0x17803A), Hex(0x1D5FC8)};
-    four.rankText = english;
     four.face = Hex(0xFFFFFF);
     four.edge = Hex(0x7E8A96);
     styles.push_back(four);
@@ -31,7 +31,6 @@ std::vector<CardStyle> CardStyles() {
     big.member = "karten\\grosse_zahlen.PNG";
     big.catalogName = "Grosse_Zahlen";
     big.suitColors = {Hex(0x14141A), Hex(0xD4142A), Hex(0x14141A), Hex(0xD4142A)};
-    big.rankText = english;
     big.face = Hex(0xFBFAF5);
     big.edge = Hex(0x6F6A60);
     big.indexHeight = 56;

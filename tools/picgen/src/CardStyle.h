@@ -14,7 +14,8 @@ struct CardStyle {
     std::string member;                   // member name in cards.gob, with "\\"
     std::string catalogName;              // NAME: of the Cards.typ entry
     std::array<Rgba, 4> suitColors;       // by SuitShape
-    std::array<std::string, 13> rankText; // ASS 0 … KÖNIG 12
+    std::array<std::string, 13> rankText;        // ASS 0 … KÖNIG 12, German indices (B, D, K)
+    std::array<std::string, 13> englishRankText; // the same with J, Q, K
     Rgba face;                            // card paper
     Rgba edge;                            // thin outline
     double indexHeight;                   // cap height of the corner rank
