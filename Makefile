@@ -7,8 +7,15 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
 SOAK_GAMES ?= 100
 
-.PHONY: run test deps build bench sanitize fuzz-build fuzz fuzz-short soak clean
+# What install-deps installs and whether the tests are built: `make run` needs the
+# programs only, every other target the tests too.
+DEPS ?= build test
+TESTING ?= ON
 
+.PHONY: run test deps build bench sanitize fuzz-build fuzz fuzz-short soak package clean
+
+run: DEPS = build
+run: TESTING = OFF
 run: build
 	mkdir -p $(BUILD)/data && cd $(BUILD)/data && ../kartenhaus
 
@@ -16,11 +23,17 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 deps:
-	bash scripts/install-deps
+	bash scripts/install-deps $(DEPS)
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DBUILD_TESTING=$(TESTING) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The Debian package, in $(BUILD)/package/.
+package: DEPS = package
+package: TESTING = OFF
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	@for b in $(BUILD)/tests/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
@@ -36,6 +49,7 @@ sanitize:
 	  ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
 # libFuzzer targets of the file readers (clang), in their own build directory.
+fuzz-build fuzz fuzz-short: DEPS = test fuzz
 fuzz-build: deps
 	cmake -S tests/fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -21,14 +22,29 @@ std::string Absolute(const std::string& path) {
 }
 
 // The data directory when none is given: the current directory if it holds the base
-// archive, else "data" beside the program if that does.
+// archive, else the first that does of "data" beside the program (a build folder), the
+// installed data folder relative to the program (a relocated install) and the installed
+// data folder where it was installed.
 void ChooseDefaultDataDirectory() {
     std::error_code ec;
     if (fs::exists("base.gob", ec)) return;
+    std::vector<fs::path> candidates;
     const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return;
-    const fs::path data = program.parent_path() / "data";
-    if (fs::exists(data / "base.gob", ec)) fs::current_path(data, ec);
+    if (!ec) {
+        candidates.push_back(program.parent_path() / "data");
+#ifdef KH_DATADIR_FROM_BINDIR
+        candidates.push_back(program.parent_path() / KH_DATADIR_FROM_BINDIR);
+#endif
+    }
+#ifdef KH_INSTALL_FULL_DATADIR
+    candidates.push_back(KH_INSTALL_FULL_DATADIR);
+#endif
+    for (const fs::path& data : candidates) {
+        if (fs::exists(data / "base.gob", ec)) {
+            fs::current_path(data, ec);
+            return;
+        }
+    }
 }
 
 } // namespace

@@ -8,6 +8,10 @@
 namespace Platform {
 
 bool Initialise() {
+    // The window's class matches the desktop entry, so that docks show its icon and name.
+    SDL_SetHint("SDL_VIDEO_X11_WMCLASS", "kartenhaus");
+    SDL_SetHint("SDL_VIDEO_WAYLAND_WMCLASS", "org.kartenhaus.Kartenhaus");
+    SDL_SetHint(SDL_HINT_APP_NAME, "Kartenhaus");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) return false;
     if ((IMG_Init(IMG_INIT_PNG) & IMG_INIT_PNG) == 0) {
         SDL_Quit();

@@ -1,6 +1,7 @@
 #include "platform/PlatformWindow.h"
 
 #include <SDL.h>
+#include <SDL_image.h>
 
 std::unique_ptr<PlatformWindow> PlatformWindow::Create(const std::string& caption, int width,
                                                        int height, bool fullscreen) {
@@ -10,6 +11,11 @@ std::unique_ptr<PlatformWindow> PlatformWindow::Create(const std::string& captio
                                           SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (!window) return nullptr;
     SDL_SetWindowMinimumSize(window, 320, 240);
+    // The program's icon, drawn with the other pictures into the data folder.
+    if (SDL_Surface* icon = IMG_Load("kartenhaus.png")) {
+        SDL_SetWindowIcon(window, icon);
+        SDL_FreeSurface(icon);
+    }
     return std::unique_ptr<PlatformWindow>(new PlatformWindow(window));
 }
 

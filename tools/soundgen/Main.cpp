@@ -6,7 +6,9 @@
 //   soundgen still SECONDS FILE one frame of the intro as PNG
 #include "AudioFiles.h"
 #include "Effects.h"
+#ifdef KH_WITH_INTRO
 #include "IntroMaker.h"
+#endif
 #include "Music.h"
 
 #include <cstdio>
@@ -51,8 +53,10 @@ int main(int argc, char** argv) {
         music::Track track = music::TestTone();
         return audiofiles::WriteMp3(argv[2], track.left, track.right, 128) ? 0 : Fail(argv[2]);
     }
+#ifdef KH_WITH_INTRO
     if (command == "intro") return intro::Write(argv[2]) ? 0 : Fail(argv[2]);
     if (command == "still" && argc == 4)
         return intro::WriteStill(argv[3], std::atof(argv[2])) ? 0 : Fail(argv[3]);
+#endif
     return Usage();
 }

@@ -1,4 +1,5 @@
 // kh_picgen --stage DIR --group NAME: draws one group of pictures into the staging folders.
+#include "AppIcon.h"
 #include "CardSheet.h"
 #include "ContactSheet.h"
 #include "FrameStrip.h"
@@ -47,6 +48,10 @@ int main(int argc, char** argv) {
     }
     if (argc == 9 && std::strcmp(argv[1], "--crop") == 0) {
         return Crop(argv);
+    }
+    // kh_picgen --icons OUT NAME: the program's icon at every desktop size.
+    if (argc == 4 && std::strcmp(argv[1], "--icons") == 0) {
+        return DrawAppIcons(argv[2], argv[3]) ? 0 : 1;
     }
     // kh_picgen --strip OUT SCALE X Y W H SHOT.png …
     if (argc >= 9 && std::strcmp(argv[1], "--strip") == 0) {
