@@ -15,10 +15,11 @@ constexpr double never = 1.0e30;
 using ChangeTimes::NextFrameIn;
 using ChangeTimes::TimerIn;
 
-// Seconds until something that moves at `speed` pixels a second has moved about a pixel.
+// Seconds until something that moves at `speed` pixels a second has moved two pixels: a
+// drifting figure is shown in small steps without a picture for every pixel.
 double GlideIn(PointF velocity) {
     const double speed = std::hypot(velocity.x, velocity.y);
-    return speed > 0.5 ? 1.0 / speed : never;
+    return speed > 0.5 ? 2.0 / speed : never;
 }
 } // namespace
 
@@ -64,9 +65,8 @@ double HintergrundSaloon::NextChangeIn() const {
     // The saloon sign turns all the time.
     double next = NextFrameIn(signPhase, 10.0);
     if (recoilTimer > 0.0) return 0.0; // the pointer's shot animation
-    next = std::min(next, GlideIn(tumbleweed.velocity));
-    if (wind.gustWait <= 0.0) return 0.0; // a gust blows the tumbleweed along
-    next = std::min(next, wind.gustWait);
+    // The tumbleweed rolls as fast as the wind blows it; a gust begins after the calm.
+    next = std::min({next, GlideIn(tumbleweed.velocity), TimerIn(wind.gustWait)});
     for (const SaloonLeaflet& leaflet : leaflets) {
         const bool visible = leaflet.position.y < Height() && leaflet.position.y > -200.0f;
         if (visible) return 0.0;
