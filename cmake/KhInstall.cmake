@@ -14,6 +14,15 @@ target_compile_definitions(kartenhaus PRIVATE
   KH_INSTALL_FULL_DATADIR="${CMAKE_INSTALL_FULL_DATADIR}/kartenhaus")
 
 install(TARGETS kartenhaus RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The intro module in the program's library folder, found relative to the program too.
+set(KH_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/kartenhaus)
+file(RELATIVE_PATH KH_MODULEDIR_FROM_BINDIR
+  ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${KH_INSTALL_MODULEDIR})
+target_compile_definitions(kartenhaus_engine PRIVATE
+  KH_MODULEDIR_FROM_BINDIR="${KH_MODULEDIR_FROM_BINDIR}")
+if(TARGET kartenhaus_intro)
+  install(TARGETS kartenhaus_intro LIBRARY DESTINATION ${KH_INSTALL_MODULEDIR})
+endif()
 if(TARGET kartenhaus-cli)
   install(TARGETS kartenhaus-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()

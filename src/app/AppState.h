@@ -83,6 +83,10 @@ public:
 
     std::array<std::unique_ptr<Texture>, TextureSlots> textures;
     int32_t loadingSteps = 0; // steps of the loading screen so far
+    // When the loading screen was last presented (milliseconds) and how far its bar was
+    // filled then (-1: not yet shown).
+    uint32_t loadingShownAt = 0;
+    int32_t loadingShownRight = -1;
 
     BackgroundList backgrounds;
     int32_t currentBackgroundIndex = -1;

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/FirstScene.h"
+#include "app/FramePacer.h"
 #include "app/FrameStep.h"
 #include "app/Game.h"
 #include "app/SoundHooks.h"
@@ -14,11 +15,16 @@
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
 const char* const errorCaption = "Fehler!";
 constexpr int64_t syntheticFrequency = 1000000; // counts per second of a --step clock
+// Music that ended and the like are looked after at least this often (seconds), even when
+// nothing on screen changes.
+constexpr double unseenWorkInterval = 1.0;
 } // namespace
 
 Application::Application(AppState& app, RunOptions options, std::optional<InputScript> script)
@@ -71,7 +77,10 @@ Application::StartResult Application::StartUp() {
     std::vector<std::string> missing;
     const bool complete = LoadTextureTable(
         app, [this](const std::string& name) { return ReadMember(app.baseArchive.get(), name); },
-        &missing);
+        &missing,
+        [this](const std::string& name) {
+            return FindMember(app.baseArchive.get(), name) != nullptr;
+        });
     if (!complete) {
         if (options.IsTestRun() && !options.requireContent) {
             std::fprintf(stderr,
@@ -112,10 +121,12 @@ int64_t Application::ReadCounter() {
     return static_cast<int64_t>(PlatformTimer::TickCount());
 }
 
-void Application::DeliverScriptEvents(int frameIndex) {
-    if (!script || deliveredFrame == frameIndex) return;
+bool Application::DeliverScriptEvents(int frameIndex) {
+    if (!script || deliveredFrame == frameIndex) return false;
     deliveredFrame = frameIndex;
+    bool delivered = false;
     for (const ScriptEvent* event : script->EventsAt(frameIndex)) {
+        delivered = true;
         switch (event->action) {
         case ScriptEvent::Action::Message:
             procedure.Handle(event->message);
@@ -128,10 +139,30 @@ void Application::DeliverScriptEvents(int frameIndex) {
             break;
         }
     }
+    return delivered;
+}
+
+double Application::ClockSeconds() const {
+    const int64_t now = app.highResolutionTimer ? PlatformTimer::Counter()
+                                                : static_cast<int64_t>(PlatformTimer::TickCount());
+    return static_cast<double>(now) * app.secondsPerTick;
+}
+
+double Application::NextScheduledSoundIn() const {
+    double next = Game::NoChange;
+    for (const ScheduledSound* sound : app.scheduledSounds)
+        next = std::min(next, sound->delay);
+    return next;
 }
 
 int Application::FrameLoop() {
-    const bool limitRate = !options.IsTestRun() && !app.presentParameters.waitForVsync;
+    // A test run (or one on a fixed clock) runs one frame per loop pass, so that scripts
+    // count frames the same way every time; an ordinary run sleeps until the next frame is
+    // due. Either way a frame is drawn only when its picture can have changed.
+    const bool everyPass = options.IsTestRun() || options.fixedStep > 0.0;
+    FramePacer pacer(FramePacer::IntervalFor(app.window ? app.window->RefreshRate() : 0),
+                     unseenWorkInterval);
+    const double startedAt = ClockSeconds();
     while (app.runState != 2) {
         WindowMessage message;
         if (PeekMessage(message)) {
@@ -148,6 +179,7 @@ int Application::FrameLoop() {
             default:
                 break;
             }
+            pacer.NoteInput();
             procedure.Handle(message);
             continue;
         }
@@ -156,9 +188,21 @@ int Application::FrameLoop() {
             ReleaseResources();
             DeleteScene();
             app.CloseArchives();
+            ReportFrames();
             return screenshotFailed ? 1 : procedure.QuitCode();
         }
-        DeliverScriptEvents(frame);
+        if (options.runFor > 0.0 && ClockSeconds() - startedAt >= options.runFor) {
+            app.runState = 2;
+            continue;
+        }
+        if (!everyPass) {
+            const double wait = pacer.NextFrameAt() - ClockSeconds();
+            if (wait > 0.0) {
+                WaitForMessage(static_cast<int>(std::ceil(std::min(wait, 1.0) * 1000.0)));
+                continue;
+            }
+        }
+        if (DeliverScriptEvents(frame)) pacer.NoteInput();
         if (procedure.QuitPosted() || app.runState == 2) continue;
 
         switch (app.device->TestCooperativeLevel()) {
@@ -169,35 +213,49 @@ int Application::FrameLoop() {
         case DeviceState::NeedsReset:
             deviceWasLost = true;
             ResetDevice(app);
+            pacer.NoteInput(); // the picture is drawn anew on the reset device
             if (app.device->TestCooperativeLevel() != DeviceState::Usable) WaitForMessage(100);
             continue;
         case DeviceState::Usable:
             break;
         }
 
-        const uint32_t frameStart = PlatformTimer::TickCount();
         // The time the window spent minimised or without a device is not played: the first
         // frame afterwards starts the clock again instead of receiving the whole gap.
         if (deviceWasLost && options.fixedStep <= 0.0) app.lastCounter = ReadCounter();
         deviceWasLost = false;
         RunUpdateStep(app, ReadCounter());
+        const double now = static_cast<double>(app.currentCounter) * app.secondsPerTick;
         const std::string shot = std::exchange(pendingShot, {});
-        if (!RunRenderStep(app, shot)) {
-            std::fprintf(stderr, "kartenhaus: cannot write screenshot '%s'\n", shot.c_str());
-            screenshotFailed = true;
+        const bool lastFrame = options.frames > 0 && frame + 1 >= options.frames;
+        lastFrameDrawn = pacer.ShouldDraw(now) || !shot.empty() || lastFrame;
+        if (lastFrameDrawn) {
+            if (!RunRenderStep(app, shot)) {
+                std::fprintf(stderr, "kartenhaus: cannot write screenshot '%s'\n", shot.c_str());
+                screenshotFailed = true;
+            }
+            drawnFrames.push_back(frame);
         }
         ++frame;
+        const double changeIn = app.currentScene ? app.currentScene->NextChangeIn() : Game::NoChange;
+        pacer.FrameDone(now, lastFrameDrawn, changeIn, NextScheduledSoundIn());
         if (options.frames > 0 && frame >= options.frames) app.runState = 2;
-        if (limitRate) {
-            const uint32_t spent = PlatformTimer::TickCount() - frameStart;
-            if (spent < 8) PlatformTimer::Sleep(8 - spent);
-        }
     }
     WriteFinalScreenshot();
     DeleteScene();
     ReleaseResources();
     app.CloseArchives();
+    ReportFrames();
     return screenshotFailed ? 1 : 0;
+}
+
+void Application::ReportFrames() const {
+    if (!options.frameReport) return;
+    std::printf("frames run: %d\nframes drawn: %zu\ndrawn:", frame, drawnFrames.size());
+    for (int drawn : drawnFrames)
+        std::printf(" %d", drawn);
+    std::printf("\n");
+    std::fflush(stdout);
 }
 
 bool Application::WriteFinalScreenshot() {
@@ -207,6 +265,8 @@ bool Application::WriteFinalScreenshot() {
         screenshotFailed = true;
         return false;
     }
+    // The last frame may have been left undrawn as unchanged; the picture is made sure of.
+    if (!lastFrameDrawn) RunRenderStep(app);
     if (app.device->SaveScreenshot(options.screenshot)) return true;
     std::fprintf(stderr, "kartenhaus: cannot write screenshot '%s'\n", options.screenshot.c_str());
     screenshotFailed = true;

@@ -5,6 +5,7 @@
 #include "app/WindowProcedure.h"
 
 #include <optional>
+#include <vector>
 
 class AppState;
 
@@ -19,7 +20,14 @@ private:
     enum class StartResult { Ok, Failed };
     StartResult StartUp();
     int FrameLoop();
-    void DeliverScriptEvents(int frame);
+    // Hands the script's events of this frame to the window procedure; true when there were.
+    bool DeliverScriptEvents(int frame);
+    // The clock of the frame loop in seconds, read now.
+    double ClockSeconds() const;
+    // Seconds until the first scheduled sound is due.
+    double NextScheduledSoundIn() const;
+    // --frame-report: the frames run and which of them were drawn, on stdout.
+    void ReportFrames() const;
     int64_t ReadCounter();
     void ReleaseResources();
     void DeleteScene();
@@ -29,7 +37,9 @@ private:
     RunOptions options;
     std::optional<InputScript> script;
     WindowProcedure procedure;
-    int frame = 0;                // frames rendered so far
+    int frame = 0;                // frames run so far (updates)
+    std::vector<int> drawnFrames; // the frames that were drawn
+    bool lastFrameDrawn = false;
     int deliveredFrame = -1;      // last frame whose script events went out
     std::string pendingShot;      // a script screenshot for the frame being drawn
     int64_t syntheticCounter = 0; // the clock of a --step run

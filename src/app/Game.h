@@ -33,6 +33,13 @@ public:
     virtual void Render() {}
     // Draws the mouse pointer at the last mouse position, after Render.
     virtual void DrawMouseCursor() {}
+    // Wall-clock seconds from now until the scene's picture changes by itself (an animation
+    // frame, a card that glides, a clock that ticks): 0 while something moves every frame,
+    // NoChange while the picture stays as it is until the player does something. The frame
+    // loop draws only when this time has come or input arrived. A scene that cannot tell
+    // keeps the default and is drawn every frame.
+    virtual double NextChangeIn() const { return 0.0; }
+    static constexpr double NoChange = 1.0e30;
 
     virtual void ElementCallback0(const ElementDrawInfo&) {}
     virtual void ElementCallback1(const ElementDrawInfo&) {}

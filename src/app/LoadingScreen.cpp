@@ -1,6 +1,7 @@
 #include "app/LoadingScreen.h"
 
 #include "app/AppState.h"
+#include "platform/PlatformTimer.h"
 #include "platform/RenderDevice.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
@@ -16,6 +17,16 @@ int LoadingScreen::FilledBarRight(int steps) {
 void AdvanceLoadingScreen(AppState& app, bool draw) {
     ++app.loadingSteps;
     if (!draw || !app.device) return;
+    // Every present waits for the display: the screen is shown a few times a second while
+    // the bar grows, and once more when it is full, not at every step.
+    const int right = LoadingScreen::FilledBarRight(app.loadingSteps);
+    const uint32_t now = PlatformTimer::TickCount();
+    if (right == app.loadingShownRight) return;
+    if (app.loadingShownRight >= 0 && right != LoadingScreen::BarRight &&
+        now - app.loadingShownAt < LoadingScreen::MinIntervalMs)
+        return;
+    app.loadingShownAt = now;
+    app.loadingShownRight = right;
     RenderDevice& device = *app.device;
     device.BeginScene();
     device.Clear(0xFF646464);

@@ -24,6 +24,9 @@ void PrintUsage(std::ostream& out) {
            "  --game CAT/GAME     open a game directly, by its category and game folders\n"
            "                      (for example klondike/klondike)\n"
            "  --seed N            deal with the random seed N instead of the clock\n"
+           "  --run-for SECONDS   quit after SECONDS of wall-clock time (an ordinary run,\n"
+           "                      paced like one; for measuring)\n"
+           "  --frame-report      at exit, print the frames run and the frames drawn\n"
            "  --help              show this help\n"
            "  --version           show the version\n";
 }
@@ -71,13 +74,17 @@ ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& ou
             result.options.requireContent = true;
             continue;
         }
+        if (arg == "--frame-report") {
+            result.options.frameReport = true;
+            continue;
+        }
         if (arg == "--test-scene") {
             result.options.testScene = true;
             continue;
         }
         const bool takesValue = arg == "--frames" || arg == "--screenshot" || arg == "--script" ||
                                 arg == "--data" || arg == "--step" || arg == "--game" ||
-                                arg == "--seed";
+                                arg == "--seed" || arg == "--run-for";
         if (!takesValue) return fail("unknown option '" + arg + "'");
         if (!hasValue) return fail("option " + arg + " needs a value");
         const char* v = value();
@@ -90,6 +97,11 @@ ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& ou
                 result.options.fixedStep > 10.0)
                 return fail("--step needs seconds above 0 and at most 10, not '" + std::string(v) +
                             "'");
+        } else if (arg == "--run-for") {
+            if (!ParseDouble(v, result.options.runFor) || !(result.options.runFor > 0.0) ||
+                result.options.runFor > 86400.0)
+                return fail("--run-for needs seconds above 0 and at most 86400, not '" +
+                            std::string(v) + "'");
         } else if (arg == "--seed") {
             char* end = nullptr;
             const unsigned long long n = std::strtoull(v, &end, 10);

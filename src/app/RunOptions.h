@@ -15,6 +15,8 @@ struct RunOptions {
     std::string game;            // "CATEGORY/GAME": open that game directly
     bool hasSeed = false;        // deal with `seed` instead of the clock
     uint32_t seed = 0;
+    double runFor = 0.0;         // quit after this many wall-clock seconds; 0 = no limit
+    bool frameReport = false;    // at exit, print how many frames ran and which were drawn
 
     // A run with a frame limit or a script is a test run: missing pictures are reported,
     // not fatal, and the intro is not played.

@@ -5,7 +5,15 @@
 #include "platform/RenderDevice.h"
 #include "platform/Texture.h"
 
+#include "data/GameArchive.h"
+
 namespace {
+
+// The slots of the jungle's sheets, then the saloon's, then the characters'.
+constexpr int firstThemeSlot = 12;
+constexpr int firstSaloonSlot = 21;
+constexpr int firstCharacterSlot = 36;
+constexpr int cavemanWideSlot = 18, cavemanTallSlot = 19;
 
 // Names are Latin-1: \xE4 (octal \344) is ä, \xFC is ü.
 const char* const slotNames[AppState::TextureSlots] = {
@@ -76,7 +84,74 @@ const std::vector<int>& TextureTable::LoadOrder() {
     return order;
 }
 
-bool LoadTextureTable(AppState& app, const MemberReader& read, std::vector<std::string>* missing) {
+bool TextureTable::DecodedAtStart(int slot) {
+    return slot >= 0 && slot < firstThemeSlot;
+}
+
+std::vector<int> TextureTable::ThemeSlots(int theme) {
+    std::vector<int> slots;
+    const int first = theme == 1 ? firstSaloonSlot : firstThemeSlot;
+    const int end = theme == 1 ? firstCharacterSlot : firstSaloonSlot;
+    for (int slot = first; slot < end; ++slot)
+        slots.push_back(slot);
+    return slots;
+}
+
+std::vector<int> TextureTable::CharacterSlots() {
+    std::vector<int> slots;
+    for (int slot = firstCharacterSlot; slot < AppState::TextureSlots; ++slot)
+        slots.push_back(slot);
+    return slots;
+}
+
+namespace {
+
+// Decodes the pictures of `slots` side by side into their slots; `done` hears of each in
+// order whether it could be made.
+void LoadSlots(AppState& app, const MemberReader& read, const std::vector<int>& slots,
+               const std::function<void(int slot, bool made)>& done) {
+    app.device->CreateTexturesInOrder(
+        slots.size(), [&](size_t index) { return read(TextureTable::SlotName(slots[index])); },
+        [&](size_t index, std::unique_ptr<Texture> texture, std::span<const uint8_t> bytes) {
+            // One retry, as the device may refuse the first creation under memory pressure.
+            if (!texture && !bytes.empty())
+                texture = app.device->CreateTextureFromMemory(bytes.data(), bytes.size());
+            const bool made = texture != nullptr;
+            if (made) app.textures[slots[index]] = std::move(texture);
+            if (done) done(slots[index], made);
+        });
+}
+
+} // namespace
+
+void LoadThemeTextures(AppState& app, int theme) {
+    if (!app.device || !app.baseArchive) return;
+    std::vector<int> slots;
+    for (int slot : TextureTable::ThemeSlots(theme == 1 ? 1 : 0)) {
+        // The caveman only ever comes out while the figures move: his two large sheets
+        // wait until the animations are switched on.
+        const bool caveman = slot == cavemanWideSlot || slot == cavemanTallSlot;
+        if (!app.textures[slot] && !(caveman && app.animationLevel == 0)) slots.push_back(slot);
+    }
+    for (int slot : TextureTable::CharacterSlots())
+        if (!app.textures[slot]) slots.push_back(slot);
+    LoadSlots(
+        app, [&app](const std::string& name) { return ReadMember(app.baseArchive.get(), name); },
+        slots, {});
+}
+
+void ReleaseThemeTextures(AppState& app, int keptTheme) {
+    for (int theme = 0; theme <= 1; ++theme)
+        if (theme != keptTheme)
+            for (int slot : TextureTable::ThemeSlots(theme))
+                app.textures[slot].reset();
+    if (keptTheme < 0)
+        for (int slot : TextureTable::CharacterSlots())
+            app.textures[slot].reset();
+}
+
+bool LoadTextureTable(AppState& app, const MemberReader& read, std::vector<std::string>* missing,
+                      const MemberCheck& exists) {
     const std::vector<int>& order = TextureTable::LoadOrder();
     bool complete = true;
     auto place = [&](int slot, std::unique_ptr<Texture> texture) {
@@ -93,15 +168,33 @@ bool LoadTextureTable(AppState& app, const MemberReader& read, std::vector<std::
             place(slot, nullptr);
         return complete;
     }
-    // The pictures are decoded side by side; they still arrive, and fill the loading bar,
-    // one after the other in the load order.
-    app.device->CreateTexturesInOrder(
-        order.size(), [&](size_t index) { return read(TextureTable::SlotName(order[index])); },
-        [&](size_t index, std::unique_ptr<Texture> texture, std::span<const uint8_t> bytes) {
-            // One retry, as the device may refuse the first creation under memory pressure.
-            if (!texture && !bytes.empty())
-                texture = app.device->CreateTextureFromMemory(bytes.data(), bytes.size());
-            place(order[index], std::move(texture));
-        });
+    // The menu's pictures are decoded side by side; the steps of the loading bar still come
+    // one after the other in the load order, the looked-for sheets in between.
+    std::vector<int> decoded;
+    for (int slot : order)
+        if (TextureTable::DecodedAtStart(slot)) decoded.push_back(slot);
+    size_t next = 0; // the next slot of the load order whose step is due
+    auto lookedFor = [&] {
+        while (next < order.size() && !TextureTable::DecodedAtStart(order[next])) {
+            const std::string name = TextureTable::SlotName(order[next]);
+            const bool found = exists ? exists(name) : read(name).has_value();
+            if (!found) {
+                complete = false;
+                if (missing) missing->push_back(name);
+            }
+            AdvanceLoadingScreen(app);
+            ++next;
+        }
+    };
+    lookedFor();
+    LoadSlots(app, read, decoded, [&](int slot, bool made) {
+        if (!made) {
+            complete = false;
+            if (missing) missing->push_back(TextureTable::SlotName(slot));
+        }
+        AdvanceLoadingScreen(app);
+        ++next;
+        lookedFor();
+    });
     return complete;
 }

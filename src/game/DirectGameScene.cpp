@@ -115,6 +115,10 @@ void DirectGameScene::Update() {
     StartGame();
 }
 
+double DirectGameScene::NextChangeIn() const {
+    return game->NextChangeIn();
+}
+
 void DirectGameScene::Render() {
     game->Render();
 }

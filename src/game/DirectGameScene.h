@@ -33,6 +33,7 @@ public:
     void OnMouseWheel(uint32_t wheel) override;
     void Update() override;
     void Render() override;
+    double NextChangeIn() const override;
     void DrawMouseCursor() override;
 
     SolitärGame* CurrentGame() const { return game.get(); }

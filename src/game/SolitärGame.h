@@ -111,6 +111,7 @@ public:
     void OnKeyUp(uint32_t key) override;
     void Update() override;
     void Render() override;
+    double NextChangeIn() const override;
 
     // ---- The in-game screens (top bar, menu button, game menu, options, rules, toolbar,
     // statistics), drawn by the element callbacks ----

@@ -2,6 +2,8 @@
 #include "game/ThemeHooks.h"
 
 #include "app/AppState.h"
+#include "app/Game.h"
+#include "app/TextureTable.h"
 #include "themes/HintergrundGrafik.h"
 #include "themes/PlapperMaschine.h"
 
@@ -18,6 +20,9 @@ uint16_t Low16(uint32_t value) {
 
 bool ChatterBusy(const PlapperMaschine* chatter) {
     return chatter && chatter->IsBusy();
+}
+double ChatterNextChangeIn(const PlapperMaschine* chatter) {
+    return chatter ? chatter->NextChangeIn() : Game::NoChange;
 }
 void ChatterUpdate(PlapperMaschine* chatter) {
     if (chatter) chatter->Update();
@@ -47,6 +52,9 @@ void BackgroundDrawBack(AppState& app) {
 void BackgroundDrawFront(AppState& app) {
     if (app.animatedBackground) app.animatedBackground->DrawFrontLayer();
 }
+double BackgroundNextChangeIn(const AppState& app) {
+    return app.animatedBackground ? app.animatedBackground->NextChangeIn() : Game::NoChange;
+}
 void BackgroundUpdate(AppState& app) {
     if (app.animatedBackground) app.animatedBackground->Update();
 }
@@ -63,11 +71,14 @@ void BackgroundDoubleClick(AppState& app, uint32_t x, uint32_t y) {
     if (app.animatedBackground) app.animatedBackground->OnLeftDoubleClick(Low16(x), Low16(y));
 }
 void BackgroundRestPose(AppState& app) {
+    // Switched on, the figures may need sheets that were left out while they rested.
+    if (app.animatedBackground) LoadThemeTextures(app, app.animationTheme);
     if (app.animatedBackground) app.animatedBackground->ResetToRestPose();
 }
 
 void CreateBackground(AppState& app, int theme) {
     app.animatedBackground.Delete();
+    ReleaseThemeTextures(app, theme == 1 ? 1 : 0);
     app.animatedBackground.Reset(CreateBackgroundAnimation(app, theme));
 }
 

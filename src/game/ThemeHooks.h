@@ -18,6 +18,8 @@ void ChatterButtonDown(PlapperMaschine* chatter, uint32_t x, uint32_t y);
 void ChatterButtonUp(PlapperMaschine* chatter, uint32_t x, uint32_t y);
 void ChatterKeyDown(PlapperMaschine* chatter, uint32_t key);
 void ChatterKeyUp(PlapperMaschine* chatter, uint32_t key);
+// Seconds until the character's picture changes by itself (Game::NextChangeIn).
+double ChatterNextChangeIn(const PlapperMaschine* chatter);
 // The chatter setting changed: the character waits anew by it.
 void ChatterResetIdleTimer(PlapperMaschine* chatter);
 
@@ -28,6 +30,8 @@ void BackgroundButtonDown(AppState& app, uint32_t x, uint32_t y);
 void BackgroundButtonUp(AppState& app, uint32_t x, uint32_t y);
 void BackgroundMouseMove(AppState& app, uint32_t x, uint32_t y);
 void BackgroundDoubleClick(AppState& app, uint32_t x, uint32_t y);
+// Seconds until the background's picture changes by itself (Game::NextChangeIn).
+double BackgroundNextChangeIn(const AppState& app);
 // The animation level changed: every figure goes back to its rest pose.
 void BackgroundRestPose(AppState& app);
 // Replaces the animated background by the jungle (theme 0) or the saloon (theme 1).

@@ -9,7 +9,7 @@
 #include "media/MenuMusic.h"
 #include "media/MusicPlayer.h"
 #include "media/SoundDevice.h"
-#include "platform/IntroVideo.h"
+#include "platform/IntroLoader.h"
 
 #include <cstring>
 
@@ -36,7 +36,7 @@ void UpdateScheduledSounds(AppState& app) {
 
 void PlayIntro(AppState& app, const char* fileName) {
     if (!fileName || std::strlen(fileName) > 1024) return;
-    if (IntroVideo::Play(DiskPathOf(fileName)) == IntroVideo::Outcome::escaped)
+    if (PlayIntroVideo(DiskPathOf(fileName)) == IntroVideo::Outcome::escaped)
         app.introEscapePending = true;
 }
 

@@ -104,6 +104,24 @@ void CardCascade::Update(double dt, int screenWidth, int screenHeight) {
     }
 }
 
+double CardCascade::NextChangeIn() const {
+    double next = 1.0e30;
+    for (const Chain& chain : chains) {
+        if (chain.wait > 0.0) {
+            next = std::min(next, chain.wait);
+            continue;
+        }
+        for (size_t i = 0; i < chain.cards.size(); ++i) {
+            if (chain.launchIn[i] > 0.0)
+                next = std::min(next, chain.launchIn[i]);
+            else if (!chain.cards[i]->FinishedBouncing() || !chain.cards[i]->bouncing)
+                return 0.0;
+        }
+        if (ChainAtRest(chain)) return 0.0; // throws again at the next frame
+    }
+    return next;
+}
+
 void CardCascade::Draw(AppState& app) const {
     for (auto chain = chains.rbegin(); chain != chains.rend(); ++chain)
         for (const Card* card : chain->cards)

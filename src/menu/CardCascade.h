@@ -24,6 +24,8 @@ public:
     void Update(double dt, int screenWidth, int screenHeight);
     // Chains in reverse order, each chain's cards in throw order.
     void Draw(AppState& app) const;
+    // Seconds until a card moves again: 0 while one flies, else the shortest wait of a chain.
+    double NextChangeIn() const;
 
     struct Chain {
         std::vector<Card*> cards;

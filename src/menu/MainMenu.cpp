@@ -153,6 +153,16 @@ void MainMenu::Update() {
     UpdateMenuMusic(*app);
 }
 
+double MainMenu::NextChangeIn() const {
+    // The pointer shows the press of the button over a tenth of a second.
+    if (buttonHeld ? pressTime < pressTimeMax : pressTime > 0.0) return 0.0;
+    if (app->runState == 1 && game) return game->NextChangeIn();
+    double next = cardCascade->NextChangeIn();
+    if (currentPage == PageGames && hoveredElement && hoverTime < tooltipDelay)
+        next = std::min(next, tooltipDelay - hoverTime);
+    return next;
+}
+
 void MainMenu::Render() {
     if (app->runState == 1) {
         if (game) game->Render();

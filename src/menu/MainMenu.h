@@ -53,6 +53,7 @@ public:
     void Update() override;
     void Render() override;
     void DrawMouseCursor() override;
+    double NextChangeIn() const override;
 
     void ElementCallback0(const ElementDrawInfo& info) override;
     void ElementCallback1(const ElementDrawInfo& info) override;

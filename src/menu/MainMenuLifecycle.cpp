@@ -4,6 +4,7 @@
 
 #include "app/AppState.h"
 #include "app/SoundHooks.h"
+#include "app/TextureTable.h"
 #include "data/GameStatistics.h"
 #include "game/SolitärGame.h"
 #include "themes/HintergrundGrafik.h"
@@ -71,6 +72,7 @@ void MainMenu::CreateThemeObjects() {
     app->chatterLeft.Reset(new PlapperMädel1(*app));
     app->chatterRight.Reset(new PlapperMädel2(*app));
     app->chatterSpare.Reset(new PlapperTarzan(*app));
+    ReleaseThemeTextures(*app, app->animationTheme == 1 ? 1 : 0);
     app->animatedBackground.Reset(CreateBackgroundAnimation(*app, app->animationTheme));
 }
 
@@ -149,6 +151,9 @@ void MainMenu::HandleGameEnd() {
         return;
     }
     StartMenuMusic(*app);
+    // The menu shows none of the game's figures: their sheets are decoded again when the
+    // next game starts.
+    ReleaseThemeTextures(*app, -1);
     app->runState = 0;
 }
 

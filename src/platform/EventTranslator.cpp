@@ -1,8 +1,11 @@
 #include "platform/EventTranslator.h"
 
+#include "platform/Platform.h"
 #include "platform/VirtualKeys.h"
 
 #include <SDL.h>
+
+#include <algorithm>
 #include <cmath>
 
 uint32_t TranslateKey(int32_t keycode) {
@@ -99,6 +102,7 @@ uint16_t WheelStateNow() {
 std::optional<WindowMessage> TranslateWindowEvent(const SDL_WindowEvent& event) {
     switch (event.event) {
     case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED: // the picture is drawn anew at the new size
         return WindowMessage::Of(MessageKind::Paint);
     case SDL_WINDOWEVENT_MINIMIZED:
     case SDL_WINDOWEVENT_HIDDEN:
@@ -178,5 +182,11 @@ bool PeekMessage(WindowMessage& message) {
 }
 
 void WaitForMessage(int timeoutMs) {
+    // The off-screen driver cannot wait for events (SDL would poll it every millisecond)
+    // and delivers none but a quit request: the wait is a plain sleep in short pieces.
+    if (Platform::IsHeadless()) {
+        SDL_Delay(static_cast<uint32_t>(std::clamp(timeoutMs, 0, 100)));
+        return;
+    }
     SDL_WaitEventTimeout(nullptr, timeoutMs);
 }

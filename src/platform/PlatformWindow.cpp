@@ -39,3 +39,10 @@ bool PlatformWindow::IsMinimised() const {
     const uint32_t flags = SDL_GetWindowFlags(window);
     return (flags & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0;
 }
+
+int PlatformWindow::RefreshRate() const {
+    SDL_DisplayMode mode{};
+    const int display = SDL_GetWindowDisplayIndex(window);
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) return 0;
+    return mode.refresh_rate;
+}

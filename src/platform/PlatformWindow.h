@@ -19,6 +19,8 @@ public:
     // Fullscreen covers the desktop (no mode change); windowed restores the window.
     void SetFullscreen(bool fullscreen);
     bool IsMinimised() const;
+    // The refresh rate of the display the window is on, in Hz; 0 when unknown.
+    int RefreshRate() const;
     SDL_Window* Handle() const { return window; }
 
 private:

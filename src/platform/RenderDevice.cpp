@@ -3,6 +3,7 @@
 #include "platform/PictureDecoder.h"
 #include "platform/PlatformWindow.h"
 #include "platform/Texture.h"
+#include "platform/WorkerPool.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -145,6 +146,10 @@ void RenderDevice::CreateTexturesInOrder(
         std::future<bool> decoded; // not valid: the texture is complete or failed already
         bool ok = false;
     };
+    // As many pictures in flight as there are processors to decode them, on as many
+    // threads, made once for all the pictures.
+    const size_t ahead = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
+    WorkerPool pool(std::min(ahead, count));
     auto start = [&](size_t index) {
         Pending p;
         PictureBytes bytes = read(index);
@@ -161,8 +166,7 @@ void RenderDevice::CreateTexturesInOrder(
             p.ok = p.texture->FinishCopy(false);
             return p;
         }
-        p.decoded = std::async(std::launch::async,
-                               [bytes = p.bytes, alpha = &p.texture->alpha, rows, w, h, pitch] {
+        p.decoded = pool.Submit([bytes = p.bytes, alpha = &p.texture->alpha, rows, w, h, pitch] {
                                    return PictureDecoder::Decode(
                                        bytes->data(), bytes->size(),
                                        [&](int dw, int dh, int& dp) -> uint32_t* {
@@ -174,8 +178,7 @@ void RenderDevice::CreateTexturesInOrder(
                                });
         return p;
     };
-    // As many pictures in flight as there are processors to decode them.
-    const size_t ahead = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
+
     std::deque<Pending> pending;
     size_t started = 0;
     for (size_t index = 0; index < count; ++index) {

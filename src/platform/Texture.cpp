@@ -92,6 +92,9 @@ SDL_Texture* Texture::ScaledHandle(float sx, float sy) const {
     SDL_Surface* small = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
     if (!small) return nullptr;
     bool stretched = false;
+    // A picture decoded again for the stretch is let go afterwards, so the sheet is kept
+    // once on the device at full size and once scaled, not a third time here.
+    const bool decodedHere = decoded.empty();
     ReadPixels([&](const uint32_t* pixels, int pitch) {
         SDL_Surface* whole = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<uint32_t*>(pixels), width, height, 32, pitch * 4, SDL_PIXELFORMAT_ARGB8888);
@@ -107,6 +110,7 @@ SDL_Texture* Texture::ScaledHandle(float sx, float sy) const {
         }
     }
     SDL_FreeSurface(small);
+    if (decodedHere) std::vector<uint32_t>().swap(decoded);
     return scaledHandle;
 }
 
@@ -158,14 +162,15 @@ bool Texture::FinishCopy(bool decoded) {
     locked = false;
     if (!decoded || !handle) {
         DestroyHandles();
-        staging = {};
+        std::vector<uint32_t>().swap(staging);
         return false;
     }
     width = alpha.Width();
     height = alpha.Height();
     if (!staging.empty()) SDL_UpdateTexture(handle, nullptr, staging.data(), width * 4);
     inPlace = staging.empty();
-    staging = {};
+    // Assigning an empty list would keep the buffer's memory: it is given back for real.
+    std::vector<uint32_t>().swap(staging);
     opaque = alpha.AllOpaque();
     SDL_SetTextureBlendMode(handle, SDL_BLENDMODE_BLEND);
     SDL_SetTextureScaleMode(handle, SDL_ScaleModeNearest);

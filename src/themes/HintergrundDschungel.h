@@ -15,6 +15,7 @@ public:
     void OnLeftButtonUp(uint16_t x, uint16_t y) override;
     void OnLeftDoubleClick(uint16_t x, uint16_t y) override;
     void ResetToRestPose() override;
+    double NextChangeIn() const override;
 
     // Sheet geometry.
     static constexpr int PlantFrames = 10, CavemanFrames = 20;

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/SoundHooks.h"
+#include "app/TextureTable.h"
 #include "media/DrawSprite.h"
 #include "rules/RandomGenerator.h"
 #include "themes/HintergrundDschungel.h"
@@ -67,6 +68,8 @@ void HintergrundGrafik::PlayLater(int soundId, double delay, double volumeFactor
 }
 
 HintergrundGrafik* CreateBackgroundAnimation(AppState& app, int theme) {
+    // The sheets are decoded when a game with the theme starts, not at start-up.
+    LoadThemeTextures(app, theme);
     if (theme == 1) return new HintergrundSaloon(app);
     return new HintergrundDschungel(app);
 }

@@ -32,6 +32,10 @@ public:
     // Slot 9: the animation level changed; with animations off every figure goes back to
     // its rest pose.
     virtual void ResetToRestPose() {}
+    // Wall-clock seconds until the picture changes by itself: the next frame of a running
+    // animation, or the end of the shortest wait before a figure's next show (0: moves every
+    // frame).
+    virtual double NextChangeIn() const { return 0.0; }
 
     // How long a figure waits before its next idle show, by the animation level:
     // seldom (1) R(spread)·5 + base·3 seconds, often (2) base + R(spread), off 0.

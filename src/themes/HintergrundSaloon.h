@@ -20,6 +20,7 @@ public:
     void OnMouseMove(uint16_t x, uint16_t y) override;
     void OnLeftDoubleClick(uint16_t x, uint16_t y) override;
     void ResetToRestPose() override;
+    double NextChangeIn() const override;
 
     // Whether the point hits a target that may be shot now.
     bool BottleHit(uint16_t x, uint16_t y) const;

@@ -1,6 +1,7 @@
 #include "themes/PlapperMaschine.h"
 
 #include "app/AppState.h"
+#include "app/ChangeTimes.h"
 #include "data/ArchiveMemberStream.h"
 #include "data/TextFormatter.h"
 #include "media/DrawSprite.h"
@@ -118,6 +119,21 @@ void PlapperMaschine::AnimateFace() {
         mouthPhase += dt * 10.0;
     else
         mouthPhase = 0.0;
+}
+
+double PlapperMaschine::StatesChangeIn() const {
+    if (!loaded) return 1.0e30;
+    if (state == PickSaying || state == PickJoke) return 0.0;
+    return ChangeTimes::TimerIn(timer);
+}
+
+double PlapperMaschine::FaceChangeIn() const {
+    double next = blinkTime > 0.0
+                      ? std::min(blinkTime, ChangeTimes::NextFrameIn(blinkPhase, 10.0))
+                      : ChangeTimes::TimerIn(blinkCountdown);
+    if (speakTime > 0.0)
+        next = std::min({next, speakTime, ChangeTimes::NextFrameIn(mouthPhase, 10.0)});
+    return next;
 }
 
 void PlapperMaschine::AdvanceStates() {

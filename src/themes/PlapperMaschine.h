@@ -51,6 +51,9 @@ public:
     // Talking or listening: everything but idle and the two silent steps of a joke.
     virtual bool IsBusy() const;
     virtual void Answer() {}
+    // Wall-clock seconds until the character's picture or bubble changes by itself (the next
+    // mouth or eye frame, the end of a wait that moves the conversation on).
+    virtual double NextChangeIn() const { return StatesChangeIn(); }
 
     // Only while idle: the next saying waits by the chatter setting (off: practically
     // never; 1: 120–170 s; 2: 5–15 s).
@@ -108,6 +111,10 @@ protected:
 
     // The eyes and the mouth of the women.
     void AnimateFace();
+    // When AdvanceStates next moves the conversation on, and when AnimateFace next shows
+    // another frame.
+    double StatesChangeIn() const;
+    double FaceChangeIn() const;
     // Where an elapsed idle timer leads: a saying or a joke, or nowhere (stays idle).
     virtual int IdleTalkState() { return Idle; }
     // Counts the timer down and moves through the states.

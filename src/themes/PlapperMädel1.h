@@ -4,12 +4,15 @@
 // and a little scripted change of outfit.
 #include "themes/PlapperMaschine.h"
 
+#include <algorithm>
+
 class PlapperMädel1 : public PlapperMaschine {
 public:
     explicit PlapperMädel1(AppState& app);
 
     void Draw() override;
     void Update() override;
+    double NextChangeIn() const override { return std::min(StatesChangeIn(), FaceChangeIn()); }
     void OnLeftButtonUp(uint16_t x, uint16_t y) override;
     void Answer() override;
 

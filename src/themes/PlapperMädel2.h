@@ -5,12 +5,15 @@
 // shows a comic "hey!" mark for three seconds.
 #include "themes/PlapperMaschine.h"
 
+#include <algorithm>
+
 class PlapperMädel2 : public PlapperMaschine {
 public:
     explicit PlapperMädel2(AppState& app);
 
     void Draw() override;
     void Update() override;
+    double NextChangeIn() const override { return std::min(StatesChangeIn(), FaceChangeIn()); }
     void OnLeftButtonUp(uint16_t x, uint16_t y) override;
     void Answer() override;
 

@@ -9,6 +9,10 @@ public:
 
     void Draw() override;
     void Update() override;
+    // He only moves while spoken to.
+    double NextChangeIn() const override {
+        return state >= Greeting && state <= AnswerShown ? StatesChangeIn() : 1.0e30;
+    }
     void OnLeftButtonUp(uint16_t x, uint16_t y) override;
     void Answer() override;
 

@@ -136,9 +136,25 @@ TEST_F(DeviceTest, TextureTableComesFromTheBaseArchive) {
     EXPECT_EQ(missing, (std::vector<std::string>{"hintergrund\\urwald\\spinne.PNG"}));
     EXPECT_EQ(app.loadingSteps, 43);
     EXPECT_EQ(app.textures[6]->PixelAt(0, 0), 0xFF000006u);
-    EXPECT_EQ(app.textures[36]->PixelAt(1, 1), 0xFF000024u);
     EXPECT_FALSE(app.textures[17]);
     EXPECT_FALSE(app.textures[4]);
+    // The sheets of the backgrounds and characters were only looked for; a game decodes
+    // those of its theme, and the menu lets them go again.
+    EXPECT_FALSE(app.textures[36]);
+    EXPECT_FALSE(app.textures[20]);
+    LoadThemeTextures(app, 0);
+    EXPECT_EQ(app.textures[36]->PixelAt(1, 1), 0xFF000024u);
+    EXPECT_EQ(app.textures[20]->PixelAt(1, 1), 0xFF000014u);
+    EXPECT_FALSE(app.textures[17]);
+    EXPECT_FALSE(app.textures[21]); // the saloon's
+    LoadThemeTextures(app, 1);
+    ReleaseThemeTextures(app, 1);
+    EXPECT_FALSE(app.textures[20]);
+    EXPECT_EQ(app.textures[21]->PixelAt(1, 1), 0xFF000015u);
+    ReleaseThemeTextures(app, -1);
+    EXPECT_FALSE(app.textures[21]);
+    EXPECT_FALSE(app.textures[36]);
+    EXPECT_TRUE(app.textures[6]);
     app.CloseArchives();
 }
 

@@ -246,3 +246,37 @@ TEST(JungleCaveman, StepsInHoldsStillAndLeavesThenHides) {
 }
 
 } // namespace
+
+namespace {
+
+// The loop leaves out frames in which nothing would change: updating the jungle only when
+// it asks for it (at most 60 times a second) moves it exactly as far as updating it in
+// every hundredth of a second, in a fraction of the frames.
+TEST(JungleFrames, PacedByItsOwnFrameRateItKeepsItsSpeed) {
+    Stage fine(1);
+    HintergrundDschungel everyFrame(fine.app);
+    fine.Run(everyFrame, 3.0);
+
+    Stage paced(1);
+    HintergrundDschungel jungle(paced.app);
+    int frames = 0;
+    for (double t = 0.0; t < 3.0 - 1e-9; ++frames) {
+        const double dt = std::min(std::max(jungle.NextChangeIn(), 1.0 / 60.0), 3.0 - t);
+        paced.app.realFrameTime = dt;
+        jungle.Update();
+        t += dt;
+    }
+    EXPECT_NEAR(jungle.dragonfly.phase, everyFrame.dragonfly.phase, 1e-6);
+    EXPECT_NEAR(jungle.dragonfly.position.x, everyFrame.dragonfly.position.x, 0.01);
+    EXPECT_NEAR(jungle.dragonfly.phase, 30.0, 1e-6); // ten frames a second
+    EXPECT_LT(frames, 100); // instead of 300
+    EXPECT_GE(frames, 30);  // every frame of the dragonfly is shown
+}
+
+TEST(JungleFrames, WithAnimationsOffNothingAsksForAFrame) {
+    Stage stage(0);
+    HintergrundDschungel jungle(stage.app);
+    EXPECT_GE(jungle.NextChangeIn(), 1.0e6);
+}
+
+} // namespace
