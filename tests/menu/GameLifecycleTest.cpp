@@ -219,6 +219,38 @@ TEST_F(LifecycleTest, AWinBelowTheHighscoresShowsTheResultAndCountsTheWin) {
     EXPECT_EQ(app.runState, 0);
 }
 
+TEST_F(LifecycleTest, OnceWonTheHistoryAndANewGameOnlyEndTheBounce) {
+    MainMenu& m = OpenMenu();
+    FillHighscores(StatisticsOf(1, 0), 1000000);
+    StartGameAt(1, 0); // dealt won: the cards bounce
+    ASSERT_EQ(Game().gameState, SolitärGame::StateWon);
+    Game().ElementAction(SolitärGame::IdUndoToStart);
+    EXPECT_EQ(Game().gameState, SolitärGame::StateWon);
+    EXPECT_TRUE(Game().skipWinAnimation);
+    Frames(1);
+    EXPECT_EQ(app.runState, 0);
+    EXPECT_EQ(StatisticsOf(1, 0).wins, 1);
+
+    // A new game asked for during the bounce: the result shows over the won game, and
+    // confirming it deals anew.
+    ClickElement(719);
+    ClickElement(1);
+    ClickElement(101);
+    ClickElement(155);
+    ASSERT_EQ(Game().gameState, SolitärGame::StateWon);
+    AskForNewGame();
+    Frames(2);
+    EXPECT_EQ(app.runState, 1);
+    EXPECT_EQ(m.currentPage, MainMenu::PageResult);
+    EXPECT_EQ(StatisticsOf(1, 0).wins, 2);
+    EXPECT_EQ(app.globalStatistics.losses, 0);
+    ClickElement(719);
+    EXPECT_EQ(app.runState, 1);
+    EXPECT_FALSE(Game().gameEnded) << "dealt anew";
+    Frames(3);
+    EXPECT_EQ(StatisticsOf(1, 0).wins, 2) << "counted once";
+}
+
 TEST_F(LifecycleTest, AKlondikeWonMoveByMoveEndsOnTheResultPage) {
     MainMenu& m = OpenMenu();
     StartGameAt(0, 0);
