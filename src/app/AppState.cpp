@@ -1,16 +1,23 @@
 #include "app/AppState.h"
 
 #include "data/CatalogSelection.h"
+#include "data/UserFiles.h"
 #include "media/ArchiveTextures.h"
 #include "platform/PlatformWindow.h"
 #include "platform/RenderDevice.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
 
+#include <sstream>
+
 AppState::AppState(bool useFiles) : persistent(useFiles) {
     if (!persistent) return;
-    ReadConfigurationFile(kConfigurationFileName);
-    globalStatistics.Read(kGlobalStatisticsFileName);
+    if (ReadConfigurationFile(UserFiles::PathOf(kConfigurationFileName))) {
+        std::ostringstream text;
+        WriteConfiguration(text);
+        settingsFile.Known(UserFiles::PathOf(kConfigurationFileName), text.str());
+    }
+    globalStatistics.Read(UserFiles::PathOf(kGlobalStatisticsFileName));
     LoadUiTexts(language);
     CatalogReader::ReadCardSetCatalog(cardSets);
     CatalogReader::ReadBackgroundCatalog(backgrounds);
@@ -27,10 +34,23 @@ AppState::~AppState() {
     sprite.reset();
     device.reset();
     window.reset();
-    if (persistent) {
-        globalStatistics.Write(kGlobalStatisticsFileName);
-        WriteConfigurationFile(kConfigurationFileName);
-    }
+    if (!saved) SavePlayerFiles();
+}
+
+bool AppState::SavePlayerFiles() {
+    if (!persistent) return true;
+    saved = true;
+    std::ostringstream text;
+    runOnlySettings.ForFile(*this).WriteConfiguration(text);
+    const bool settingsOk =
+        settingsFile.Write(UserFiles::PathOf(kConfigurationFileName), text.str());
+    const bool statisticsOk = SaveStatistics();
+    return settingsOk && statisticsOk;
+}
+
+bool AppState::SaveStatistics() {
+    if (!persistent) return true;
+    return globalStatistics.Write(UserFiles::PathOf(kGlobalStatisticsFileName));
 }
 
 void AppState::ReleaseTextures() {
@@ -52,6 +72,9 @@ int32_t AppState::LoadFamilyTexture(const ArchiveFamily& family, const std::stri
 }
 
 void AppState::LoadCardSet(int index) {
+    // A card set of an add-on that is missing this time: the first set stands in for this run.
+    if (CatalogSelection::Resolve(index, cardSets.Count()) != index)
+        runOnlySettings.SwitchedOff(RunOnlySettings::CardSet, index);
     if (!CatalogSelection::Select(index, cardSets, currentCardSetIndex, currentCardSet)) return;
     ReplaceCatalogTexture(device.get(), textures[CardSetSlot],
                           ArchiveFamily(cardsArchive, cardAddOnArchives), currentCardSet);

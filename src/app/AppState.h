@@ -10,7 +10,9 @@
 #include "data/Configuration.h"
 #include "data/GlobalStatistics.h"
 #include "data/LanguageTexts.h"
+#include "data/PlayerFile.h"
 #include "data/PtrList.h"
+#include "data/RunOnlySettings.h"
 #include "platform/PresentParameters.h"
 
 #include <array>
@@ -41,9 +43,10 @@ public:
     static constexpr int CardSetSlot = 4;
     static constexpr int BackgroundSlot = 5;
 
-    // With `useFiles` the settings are read from "solitär.cfg" (and written back when the
-    // state is destroyed), the UI texts of the configured language and the card-set and
-    // background catalogs are read, all from the working directory.
+    // With `useFiles` the settings are read from "solitär.cfg" and the program-wide
+    // statistics from "stats.hs" in the folder of the player's files (and written back by
+    // SavePlayerFiles, or when the state is destroyed), the UI texts of the configured
+    // language and the card-set and background catalogs from the working directory.
     explicit AppState(bool useFiles = false);
     ~AppState();
     AppState(const AppState&) = delete;
@@ -55,6 +58,15 @@ public:
 
     // Program-wide counters, read from "stats.hs" with the settings and written with them.
     GlobalStatistics globalStatistics;
+    // Settings switched off for this run only; the settings file keeps the player's choice.
+    RunOnlySettings runOnlySettings;
+
+    // Writes the settings and the program-wide statistics, each when its contents changed
+    // (nothing without `useFiles`). False when a write failed; the failure is reported on
+    // stderr and listed by PlayerFile::Failures.
+    bool SavePlayerFiles();
+    // Writes the program-wide statistics now, so a crash later loses nothing of them.
+    bool SaveStatistics();
 
     int32_t runState = 0;         // 0 menu, 1 card game running, 2 quit requested
     Game* currentScene = nullptr; // receives window input; deleted at shutdown
@@ -125,6 +137,8 @@ public:
 
 private:
     bool persistent = false;
+    bool saved = false; // SavePlayerFiles ran: the destructor need not write again
+    PlayerFile settingsFile;
 };
 
 // The one instance, constructed on first use.

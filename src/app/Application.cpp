@@ -7,6 +7,7 @@
 #include "app/Game.h"
 #include "app/SoundHooks.h"
 #include "app/TextureTable.h"
+#include "data/PlayerFile.h"
 #include "platform/EventTranslator.h"
 #include "platform/Platform.h"
 #include "platform/PlatformTimer.h"
@@ -18,6 +19,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 const char* const errorCaption = "Fehler!";
@@ -33,17 +36,33 @@ Application::Application(AppState& app, RunOptions options, std::optional<InputS
 int Application::Run() {
     if (!Platform::Initialise()) {
         Platform::ShowErrorBox("Direct3D kann nicht initialisiert werden", errorCaption);
+        SavePlayerFiles();
         return 1;
     }
     if (StartUp() == StartResult::Failed) {
         ReleaseResources();
         app.CloseArchives();
+        SavePlayerFiles();
         Platform::Shutdown();
         return 1;
     }
     const int code = FrameLoop();
+    SavePlayerFiles();
     Platform::Shutdown();
     return code;
+}
+
+void Application::SavePlayerFiles() {
+    app.SavePlayerFiles();
+    // Every file that could not be saved in this run (at exit, at the end of a game, a quick
+    // save) is named once more, so the player learns of it before the program is gone.
+    const std::vector<std::string> failures = PlayerFile::Failures();
+    if (failures.empty()) return;
+    std::string text = app.language == 1 ? "These files could not be saved:"
+                                         : "Diese Dateien konnten nicht gespeichert werden:";
+    for (const std::string& line : failures)
+        text += "\n" + line;
+    Platform::ShowErrorBox(text, errorCaption);
 }
 
 Application::StartResult Application::StartUp() {
@@ -94,10 +113,14 @@ Application::StartResult Application::StartUp() {
         }
     }
 
+    const int32_t chosenSound = app.soundVolume, chosenMusic = app.musicVolume;
     if (!InitSound(app)) {
         Platform::ShowErrorBox("DirectSound kann nicht initialisiert werden", errorCaption);
+        // Off for this run; the next start with a working device plays again.
         app.soundVolume = 0;
         app.musicVolume = 0;
+        app.runOnlySettings.SwitchedOff(RunOnlySettings::Sound, chosenSound);
+        app.runOnlySettings.SwitchedOff(RunOnlySettings::Music, chosenMusic);
     }
 
     app.textures[AppState::SplashSlot].reset();

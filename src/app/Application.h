@@ -32,6 +32,9 @@ private:
     void ReleaseResources();
     void DeleteScene();
     bool WriteFinalScreenshot();
+    // Writes the settings and statistics at exit and tells the player of every file that
+    // could not be saved.
+    void SavePlayerFiles();
 
     AppState& app;
     RunOptions options;

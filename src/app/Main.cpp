@@ -3,7 +3,11 @@
 #include "app/Application.h"
 #include "app/InputScript.h"
 #include "app/RunOptions.h"
+#include "data/Configuration.h"
+#include "data/UserFiles.h"
+#include "data/UserFolderLock.h"
 #include "game/DirectGameScene.h"
+#include "platform/Platform.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -47,6 +51,18 @@ void ChooseDefaultDataDirectory() {
     }
 }
 
+// Says that another copy runs on these files, in the language of the settings.
+void TellAlreadyRunning() {
+    Configuration settings;
+    settings.ReadConfigurationFile(UserFiles::PathOf(kConfigurationFileName));
+    Platform::ShowErrorBox(settings.language == 1
+                               ? "Kartenhaus is already running. Only one copy at a time can "
+                                 "use the same settings and statistics."
+                               : "Kartenhaus läuft bereits. Nur ein Kartenhaus zur Zeit kann "
+                                 "dieselben Einstellungen und Statistiken benutzen.",
+                           "Kartenhaus");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -87,6 +103,17 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+
+    // One running copy per folder of player files: a second one would write its older
+    // values over the first one's at exit.
+    UserFolderLock lock;
+    if (lock.Acquire(UserFiles::PathOf(UserFiles::kLockFileName)) ==
+        UserFolderLock::Outcome::HeldElsewhere) {
+        TellAlreadyRunning();
+        return 0;
+    }
+    // With the lock held no other copy is writing: temporary files are leftovers.
+    UserFiles::RemoveLeftoverTemporaries();
 
     Application application(GetAppState(), options, std::move(script));
     return application.Run();

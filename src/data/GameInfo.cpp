@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-GameInfo::GameInfo() : statistics(std::make_unique<GameStatistics>()) {
+GameInfo::GameInfo() : statistics(std::make_shared<GameStatistics>()) {
     statistics->gameInfo = this;
 }
 

@@ -19,7 +19,8 @@ struct GameInfo {
     std::string path; // folder inside the category's folder
     GameCategory* category = nullptr;
     int32_t catalogIndex = 0;
-    std::unique_ptr<GameStatistics> statistics;
+    // Shared with the other entries of the catalog that name the same folders.
+    std::shared_ptr<GameStatistics> statistics;
 
     GameInfo();
     // The statistics point back at their game, so a game stays where it was made.

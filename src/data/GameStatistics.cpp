@@ -2,7 +2,6 @@
 
 #include "data/GameCategory.h"
 #include "data/GameInfo.h"
-#include "data/SafeFileWriter.h"
 #include "data/StatisticsValues.h"
 #include "data/TextEncoding.h"
 #include "data/WordReader.h"
@@ -63,21 +62,31 @@ std::filesystem::path GameStatistics::FilePath(const std::filesystem::path& work
     return workingDir / relative;
 }
 
-void GameStatistics::Read(const std::filesystem::path& workingDir) {
-    const std::filesystem::path file = FilePath(workingDir);
-    if (file.empty()) return; // a folder name that leads out of the working folder
-    std::ifstream input(file, std::ios::binary);
+void GameStatistics::Read(const std::filesystem::path& folder) {
+    const std::filesystem::path path = FilePath(folder);
+    if (path.empty()) return; // a folder name that leads out of the working folder
+    std::ifstream input(path, std::ios::binary);
     if (input) ReadFrom(input);
+    // Without a file the record as it stands counts as kept: an unplayed game writes nothing.
+    file.Known(path, Text());
 }
 
-void GameStatistics::Write(const std::filesystem::path& workingDir) const {
-    std::filesystem::path file = FilePath(workingDir);
-    if (file.empty()) return;
+bool GameStatistics::Write(const std::filesystem::path& folder) {
+    const std::filesystem::path path = FilePath(folder);
+    if (path.empty()) return true;
+    const std::string text = Text();
+    if (file.Holds(path, text)) return true;
+    // The category and game folders are made when there is something to keep; a failure
+    // shows as the failed write.
     std::error_code ignored;
-    std::filesystem::create_directories(file.parent_path(), ignored);
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ignored);
+    return file.Write(path, text);
+}
+
+std::string GameStatistics::Text() const {
     std::ostringstream text;
     WriteTo(text);
-    SafeFileWriter::WriteWhole(file, text.str());
+    return text.str();
 }
 
 namespace {
@@ -123,7 +132,7 @@ void GameStatistics::ReadFrom(std::istream& input) {
         else if (word == "ZEIT:")
             ReadTime(words, time);
         else if (word == "ANZ_MOVES:")
-            ReadInt(words, moves);
+            ReadCount(words, moves);
         else if (word == "P_EINTRAG_START") {
             auto entry = std::make_unique<HighscoreEntry>();
             ReadEntry(words, *entry);

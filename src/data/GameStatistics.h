@@ -1,9 +1,14 @@
 #pragma once
 // The statistics of one game: wins, losses, playing time, moves and the
-// highscore list (best first), kept in "CATEGORY/GAME/stats.hs" below the
-// working directory. Read while the catalog is parsed, changed in memory
-// while the program runs, written once at exit.
+// highscore list (best first), kept in "CATEGORY/GAME/stats.hs" in the
+// folder of the player's files. Read while the catalog is parsed, changed in
+// memory while the program runs, written when a game of it ends and at exit,
+// each time only when the contents changed. Catalog entries that name the
+// same folders share one record.
+#include "data/PlayerFile.h"
 #include "data/PtrList.h"
+
+#include <cstdint>
 
 #include <filesystem>
 #include <istream>
@@ -31,7 +36,7 @@ public:
 
     int wins = 0, losses = 0;
     double time = 0.0;
-    int moves = 0;
+    int64_t moves = 0; // stops at its largest value (Counter::Add)
     PtrList<HighscoreEntry, true> highscores;
     int maxEntries = 10;
     GameCategory* category = nullptr;
@@ -46,11 +51,13 @@ public:
     // Counters to 0 and an empty list.
     void Reset();
 
-    // The file "CATEGORY/GAME/stats.hs" below workingDir. A missing file leaves
-    // the record as it is; writing creates the folders and replaces the file
-    // in one step (nothing is written when that fails).
-    void Read(const std::filesystem::path& workingDir);
-    void Write(const std::filesystem::path& workingDir) const;
+    // The file "CATEGORY/GAME/stats.hs" below `folder` (the folder of the
+    // player's files). A missing file leaves the record as it is. Writing
+    // replaces the file in one step, and only when the record differs from what
+    // the file holds as far as this run knows, so a game never played makes no
+    // folder; false when a write failed (reported, see PlayerFile).
+    void Read(const std::filesystem::path& folder);
+    bool Write(const std::filesystem::path& folder);
     // Empty when the folder names would lead out of the working folder.
     std::filesystem::path FilePath(const std::filesystem::path& workingDir) const;
 
@@ -61,4 +68,7 @@ private:
     // Inserts before the first entry with a lower score among the first
     // `limit` entries (all of them for a negative limit), else appends.
     void InsertSorted(HighscoreEntry* entry, int limit);
+    std::string Text() const;
+
+    PlayerFile file;
 };

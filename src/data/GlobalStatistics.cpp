@@ -1,6 +1,5 @@
 #include "data/GlobalStatistics.h"
 
-#include "data/SafeFileWriter.h"
 #include "data/StatisticsValues.h"
 #include "data/WordReader.h"
 
@@ -10,13 +9,23 @@
 
 void GlobalStatistics::Read(const std::filesystem::path& path) {
     std::ifstream input(path, std::ios::binary);
-    if (input) ReadFrom(input);
-}
-
-bool GlobalStatistics::Write(const std::filesystem::path& path) const {
+    if (!input) return;
+    ReadFrom(input);
     std::ostringstream text;
     WriteTo(text);
-    return SafeFileWriter::WriteWhole(path, text.str());
+    file.Known(path, text.str());
+}
+
+bool GlobalStatistics::Write(const std::filesystem::path& path) {
+    std::ostringstream text;
+    WriteTo(text);
+    return file.Write(path, text.str());
+}
+
+void GlobalStatistics::Reset() {
+    PlayerFile kept = std::move(file);
+    *this = GlobalStatistics{};
+    file = std::move(kept);
 }
 
 void GlobalStatistics::ReadFrom(std::istream& input) {
@@ -31,17 +40,17 @@ void GlobalStatistics::ReadFrom(std::istream& input) {
         else if (word == "ZEIT:")
             ReadTime(words, gameTime);
         else if (word == "ANZ_MOVES:")
-            ReadInt(words, moves);
+            ReadCount(words, moves);
         else if (word == "ANZ_UNDO:")
-            ReadInt(words, undoSteps);
+            ReadCount(words, undoSteps);
         else if (word == "ZEIT_SPIEL:")
             ReadTime(words, programTime);
         else if (word == "ANZ_KLICK:")
-            ReadInt(words, clicks);
+            ReadCount(words, clicks);
         else if (word == "ANZ_DBL_KL:")
-            ReadInt(words, doubleClicks);
+            ReadCount(words, doubleClicks);
         else if (word == "MOUSEMETER:")
-            ReadInt(words, mouseDistance);
+            ReadCount(words, mouseDistance);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Value reading shared by the two statistics files: numbers are single words,
 // and a word that is not a number leaves the value as it was.
+#include "data/Counter.h"
 #include "data/WordReader.h"
 
 #include <cmath>
@@ -14,6 +15,11 @@ inline void ReadInt(WordReader& words, int& value) {
     std::string word;
     int32_t parsed = 0;
     if (words.Next(word) && WordReader::ParseInt(word, parsed)) value = parsed;
+}
+
+inline void ReadCount(WordReader& words, int64_t& value) {
+    std::string word;
+    if (words.Next(word)) Counter::Parse(word, value);
 }
 
 // Times are seconds; a negative, infinite or NaN time (only a damaged file holds

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "data/ArchiveSet.h"
 #include "data/GameStatistics.h"
+#include "data/UserFiles.h"
 #include "game/SolitärGame.h"
 #include "game/ThemeHooks.h"
 #include "media/DrawSprite.h"
@@ -51,7 +52,7 @@ DirectGameScene::DirectGameScene(const std::string& categoryPath, const std::str
         category->games.Append(info);
         catalog.Append(category);
     }
-    if (keepStatistics) info->statistics->Read(std::filesystem::current_path());
+    if (keepStatistics) info->statistics->Read(UserFiles::Folder());
     // The animated background of the configured theme, as the menu makes it for a game.
     app->shotRecoil = 0.0;
     app->targetHover = 0;
@@ -63,7 +64,7 @@ DirectGameScene::~DirectGameScene() {
     game.reset();
     app->animatedBackground.Delete();
     app->runState = 0;
-    if (keepStatistics && info) info->statistics->Write(std::filesystem::current_path());
+    if (keepStatistics && info) info->statistics->Write(UserFiles::Folder());
 }
 
 void DirectGameScene::StartGame() {

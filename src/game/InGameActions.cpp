@@ -2,9 +2,11 @@
 // game menu, the rules and statistics pages, Escape and H by screen, the brightness keys,
 // and the hand-over of the table's counters to the statistics.
 #include "app/AppState.h"
+#include "data/Counter.h"
 #include "data/GameCategory.h"
 #include "data/GameInfo.h"
 #include "data/GameStatistics.h"
+#include "data/UserFiles.h"
 #include "game/SolitärGame.h"
 #include "game/ThemeHooks.h"
 #include "platform/PlatformTimer.h"
@@ -60,9 +62,9 @@ void SolitärGame::SyncStatistics() {
     movesSynced = table.movesCounted;
     undosSynced = table.undosCounted;
     GlobalStatistics& global = app->globalStatistics;
-    global.moves += static_cast<int>(moves);
-    global.undoSteps += static_cast<int>(undos);
-    if (GameStatistics* stats = Statistics()) stats->moves += static_cast<int>(moves);
+    Counter::Add(global.moves, moves);
+    Counter::Add(global.undoSteps, undos);
+    if (GameStatistics* stats = Statistics()) Counter::Add(stats->moves, moves);
 }
 
 void SolitärGame::UndoToStart() {
@@ -84,7 +86,9 @@ void SolitärGame::RedoToEnd() {
 
 std::string SolitärGame::QuickSavePath() const {
     if (!category || !gameInfo) return {};
-    return QuickSaveFile::PathFor(category->path, gameInfo->path);
+    const std::string relative = QuickSaveFile::PathFor(category->path, gameInfo->path);
+    if (relative.empty()) return {};
+    return UserFiles::PathOf(relative).string();
 }
 
 void SolitärGame::WriteQuickSave() {
@@ -113,9 +117,34 @@ void SolitärGame::LoadRulesText() {
                        gameInfo->path, app->language);
 }
 
+bool SolitärGame::KeepWin(int id) {
+    if (gameState != StateWon) return false;
+    // The win is decided: what would change the table or end the game another way only ends
+    // the bounce, so the win is counted like any other.
+    switch (id) {
+    case IdNewGame:
+        dealAgainAfterWin = true;
+        break;
+    case IdMainMenuEntry:
+        app->paused = false;
+        break;
+    case IdUndoToStart:
+    case IdUndoStep:
+    case IdRedoStep:
+    case IdRedoToEnd:
+    case IdReadQuickSave:
+        break;
+    default:
+        return false;
+    }
+    skipWinAnimation = true;
+    return true;
+}
+
 void SolitärGame::ElementAction(int id) {
     if (IsElementHidden(id)) return;
     if (OptionsAction(id)) return;
+    if (KeepWin(id)) return;
     GameStatistics* stats = Statistics();
     switch (id) {
     // The toolbar.

@@ -56,7 +56,10 @@ bool SolitärGame::OptionsAction(int id) {
         return true;
     }
     if (id >= IdBackgroundRow && id < IdBackgroundRow + backgroundRows) {
-        SelectBackground(backgroundScroll + id - IdBackgroundRow);
+        const int index = backgroundScroll + id - IdBackgroundRow;
+        if (index < app->backgrounds.Count())
+            app->runOnlySettings.PlayerSet(RunOnlySettings::Background);
+        SelectBackground(index);
         return true;
     }
     if (id >= IdCardBack && id < IdCardBack + 4) {
@@ -117,6 +120,7 @@ bool SolitärGame::OptionsAction(int id) {
 
 void SolitärGame::SelectCardSet(int index) {
     if (index < 0 || index >= app->cardSets.Count()) return;
+    app->runOnlySettings.PlayerSet(RunOnlySettings::CardSet);
     app->LoadCardSet(index);
 }
 

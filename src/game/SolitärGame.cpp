@@ -51,8 +51,12 @@ SolitärGame::SolitärGame(GameCategory* category, GameInfo* gameInfo, std::opti
 
 void SolitärGame::ChooseMusic() {
     if (!app->musicPlayer) return;
+    const int32_t chosen = app->musicVolume;
     ::ChooseMusic(*app->musicPlayer, app->animationTheme, app->musicVolume,
                   [this] { return static_cast<int32_t>(table.random.Next()); });
+    // Without music files of the theme the music is off for this run only.
+    if (app->musicVolume != chosen)
+        app->runOnlySettings.SwitchedOff(RunOnlySettings::Music, chosen);
 }
 
 SolitärGame::~SolitärGame() {
@@ -125,6 +129,10 @@ void SolitärGame::ResetAfterLoad() {
 }
 
 void SolitärGame::SelectBackground(int index) {
+    // A background of an add-on that is missing this time: the first one stands in for this
+    // run.
+    if (CatalogSelection::Resolve(index, app->backgrounds.Count()) != index)
+        app->runOnlySettings.SwitchedOff(RunOnlySettings::Background, index);
     if (!CatalogSelection::Select(index, app->backgrounds, app->currentBackgroundIndex,
                                   app->currentBackground))
         return;

@@ -125,6 +125,10 @@ public:
 
     // What a released element does, by its id. Elements that are hidden do nothing.
     void ElementAction(int id);
+    // After the win: the history buttons, loading the quick save, a new game and the way back
+    // to the menu only end the bounce (a new game is dealt after the result page). False
+    // when the game is not won or the element is none of these.
+    bool KeepWin(int id);
     // Whether the element is hidden now (scroll arrows at the ends, rows past the list).
     bool IsElementHidden(int id) const;
     // The element with this id in the active or inactive trees, or null.
@@ -198,6 +202,9 @@ public:
     int cardSetScroll = 0, backgroundScroll = 0, highscoreScroll = 0;
     int backgroundRows = 4, cardSetRows = 4, highscoreRows = 3;
     bool skipWinAnimation = false;
+    // The new-game button was pressed during the win's bounce: the menu deals anew after the
+    // result page.
+    bool dealAgainAfterWin = false;
     int previewRank = 0, previewSuit = 0;
     double previewTime = 0.0;
 

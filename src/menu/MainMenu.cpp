@@ -5,6 +5,8 @@
 #include "app/AppState.h"
 #include "app/SoundHooks.h"
 #include "data/GameStatistics.h"
+#include "data/StatisticsSharing.h"
+#include "data/UserFiles.h"
 #include "game/SolitärGame.h"
 #include "media/DrawSprite.h"
 #include "menu/CardCascade.h"
@@ -12,7 +14,6 @@
 #include "rules/RandomGenerator.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -107,18 +108,18 @@ void MainMenu::ShowPage(int n) {
 void MainMenu::LoadCatalog() {
     GameCatalog::Load(categories);
     // Each game's statistics are read once its category block is complete, so a category
-    // whose "PATH:" follows its games still finds their files.
-    for (GameCategory* category : categories)
-        for (GameInfo* info : category->games)
-            if (info->statistics) info->statistics->Read(std::filesystem::path());
+    // whose "PATH:" follows its games still finds their files. Entries of the same folders
+    // share their record, so nothing one of them counts is written over by the other.
+    StatisticsSharing::ShareByFolder(categories);
+    StatisticsSharing::ForEachRecord(categories,
+                                     [](GameStatistics& s) { s.Read(UserFiles::Folder()); });
     categoryScroll = 0;
     gameScroll = 0;
 }
 
 void MainMenu::ReleaseCatalog() {
-    for (GameCategory* category : categories)
-        for (GameInfo* info : category->games)
-            if (info->statistics) info->statistics->Write(std::filesystem::path());
+    StatisticsSharing::ForEachRecord(categories,
+                                     [](GameStatistics& s) { s.Write(UserFiles::Folder()); });
     categories.Clear();
 }
 

@@ -113,6 +113,12 @@ private:
     void DrawPreviewTooltip();
     bool HoversValidGameRow() const;
     void HandleGameEnd();
+    // Whether input goes on to the card game: only while it runs, never once it has ended.
+    bool GameTakesInput() const;
+    // Writes the finished game's statistics and the program-wide ones at once, so that a
+    // crash later in the run loses nothing of the result.
+    void SaveResults();
+
     std::unique_ptr<HighscoreEntry> MakeEntry(bool won, int score) const;
     void CountResult(bool won);
     void HandOverEntry();

@@ -4,7 +4,9 @@
 
 #include "app/AppState.h"
 #include "app/SoundHooks.h"
+#include "data/Counter.h"
 #include "data/GameStatistics.h"
+#include "data/StatisticsSharing.h"
 #include "game/SolitärGame.h"
 #include "menu/GUIElement.h"
 #include "platform/VirtualKeys.h"
@@ -13,11 +15,18 @@
 #include <cstdlib>
 #include <cstring>
 
+bool MainMenu::GameTakesInput() const {
+    // A finished game stays allocated under the menu's pages (and under the result page of a
+    // new-game request) but is over: nothing may move its cards any more.
+    return app->runState == 1 && game && !game->gameEnded;
+}
+
 void MainMenu::OnMouseMove(uint32_t x, uint32_t y) {
-    app->globalStatistics.mouseDistance +=
-        std::abs(app->mouseX - app->previousMouseX) + std::abs(app->mouseY - app->previousMouseY);
+    const int64_t travel = std::abs(int64_t(app->mouseX) - app->previousMouseX) +
+                           std::abs(int64_t(app->mouseY) - app->previousMouseY);
+    Counter::Add(app->globalStatistics.mouseDistance, travel);
     if (app->runState == 1) {
-        if (game) game->OnMouseMove(x, y);
+        if (GameTakesInput()) game->OnMouseMove(x, y);
         HitTestElements(-1);
         return;
     }
@@ -35,18 +44,18 @@ void MainMenu::OnMouseMove(uint32_t x, uint32_t y) {
 
 void MainMenu::OnLeftButtonDown(uint32_t x, uint32_t y) {
     buttonHeld = true;
-    if (game) game->OnLeftButtonDown(x, y);
+    if (GameTakesInput()) game->OnLeftButtonDown(x, y);
 }
 
 void MainMenu::OnLeftDoubleClick(uint32_t x, uint32_t y) {
-    ++app->globalStatistics.doubleClicks;
-    if (game) game->OnLeftDoubleClick(x, y);
+    Counter::Add(app->globalStatistics.doubleClicks, 1);
+    if (GameTakesInput()) game->OnLeftDoubleClick(x, y);
 }
 
 void MainMenu::OnLeftButtonUp(uint32_t x, uint32_t y) {
-    ++app->globalStatistics.clicks;
+    Counter::Add(app->globalStatistics.clicks, 1);
     buttonHeld = false;
-    if (app->runState == 1 && game) game->OnLeftButtonUp(x, y);
+    if (GameTakesInput()) game->OnLeftButtonUp(x, y);
     if (!HitTestElements(1)) return;
     const int id = hoveredElement->GetId();
     if (app->runState == 1) {
@@ -85,9 +94,11 @@ void MainMenu::ElementAction(int id) {
         app->LoadUiTexts(app->language);
         return;
     case 8:
+        app->runOnlySettings.PlayerSet(RunOnlySettings::Music);
         ToggleMenuMusic(*app);
         return;
     case 9:
+        app->runOnlySettings.PlayerSet(RunOnlySettings::Sound);
         app->soundVolume = app->soundVolume == 100 ? 0 : 100;
         return;
     case 11:
@@ -112,13 +123,11 @@ void MainMenu::ElementAction(int id) {
         gameScroll = std::max(std::min(gameScroll + 1, GameCount(listCategory) - visibleRows), 0);
         return;
     case 205:
-        app->globalStatistics = GlobalStatistics{};
+        app->globalStatistics.Reset();
         return;
     case 206:
-        app->globalStatistics = GlobalStatistics{};
-        for (GameCategory* category : categories)
-            for (GameInfo* info : category->games)
-                if (info->statistics) info->statistics->Reset();
+        app->globalStatistics.Reset();
+        StatisticsSharing::ForEachRecord(categories, [](GameStatistics& s) { s.Reset(); });
         return;
     case 719:
         ConfirmResult();
@@ -152,7 +161,7 @@ void MainMenu::OnKeyDown(uint32_t key) {
         TypeNameKey(key);
         return;
     }
-    if (app->runState == 1 && game) game->OnKeyDown(key);
+    if (GameTakesInput()) game->OnKeyDown(key);
 }
 
 void MainMenu::TypeNameKey(uint32_t key) {
@@ -183,7 +192,7 @@ void MainMenu::OnKeyUp(uint32_t key) {
         return;
     }
     if (app->runState == 1) {
-        if (game) game->OnKeyUp(key);
+        if (GameTakesInput()) game->OnKeyUp(key);
         return;
     }
     if (key != VirtualKey::Escape) return;

@@ -6,6 +6,7 @@
 #include "app/SoundHooks.h"
 #include "app/TextureTable.h"
 #include "data/GameStatistics.h"
+#include "data/UserFiles.h"
 #include "game/SolitärGame.h"
 #include "themes/HintergrundGrafik.h"
 #include "themes/PlapperMädel1.h"
@@ -60,7 +61,7 @@ void MainMenu::StartGameByFolders(const std::string& categoryPath, const std::st
     info->name = gamePath;
     if (info->statistics) info->statistics->gameInfo = info;
     category->AddGame(info);
-    if (info->statistics) info->statistics->Read(std::filesystem::path());
+    if (info->statistics) info->statistics->Read(UserFiles::Folder());
     categories.Append(category);
     listCategory = categories.Count() - 1;
     chosenGame = 0;
@@ -98,7 +99,7 @@ std::unique_ptr<HighscoreEntry> MainMenu::MakeEntry(bool won, int score) const {
 }
 
 void MainMenu::CountResult(bool won) {
-    GameStatistics* statistics = game->gameInfo ? game->gameInfo->statistics.get() : nullptr;
+    GameStatistics* statistics = game->Statistics();
     if (won) {
         ++app->globalStatistics.wins;
         if (statistics) ++statistics->wins;
@@ -118,9 +119,14 @@ void MainMenu::HandleGameEnd() {
     case SolitärGame::StateNewGame:
         if (endHandled) return;
         endHandled = true;
-        // A new game asked for counts as a loss even before the first move.
+        // A deal left before its first move is no loss, however the player leaves it.
+        if (!moved) {
+            RestartGame();
+            return;
+        }
         CountResult(false);
-        if (qualifies && moved) {
+        SaveResults();
+        if (qualifies) {
             pendingEntry = MakeEntry(false, score);
             ShowPage(PageResult); // over the running game; confirming it deals anew
         } else {
@@ -138,14 +144,20 @@ void MainMenu::HandleGameEnd() {
                 ShowPage(PageMain);
             }
             CountResult(false);
+            SaveResults();
         }
         break;
     case SolitärGame::StateWon:
+        if (endHandled) return;
+        endHandled = true;
         ShowPage(PageResult);
-        if (qualifies) {
-            CountResult(true);
-            pendingEntry = MakeEntry(true, score);
-        }
+        // Every win counts; only the highscore entry depends on the score.
+        CountResult(true);
+        SaveResults();
+        if (qualifies) pendingEntry = MakeEntry(true, score);
+        // A new game asked for during the bounce: the result page shows over the won game,
+        // and confirming it deals anew.
+        if (game->dealAgainAfterWin) return;
         break;
     default:
         return;
@@ -157,14 +169,22 @@ void MainMenu::HandleGameEnd() {
     app->runState = 0;
 }
 
+void MainMenu::SaveResults() {
+    if (GameStatistics* statistics = game ? game->Statistics() : nullptr)
+        statistics->Write(UserFiles::Folder());
+    app->SaveStatistics();
+}
+
 void MainMenu::HandOverEntry() {
     if (!pendingEntry) return;
     GameStatistics* statistics =
         game && game->gameInfo ? game->gameInfo->statistics.get() : nullptr;
-    if (statistics)
+    if (statistics) {
         statistics->InsertEntry(pendingEntry.release());
-    else
+        statistics->Write(UserFiles::Folder());
+    } else {
         pendingEntry.reset();
+    }
     shiftHeld = false;
 }
 

@@ -1,6 +1,6 @@
 #include "rules/QuickSaveFile.h"
 
-#include "data/SafeFileWriter.h"
+#include "data/PlayerFile.h"
 #include "data/TextEncoding.h"
 
 #include <cerrno>
@@ -139,7 +139,7 @@ std::string QuickSaveFile::ToText() const {
 }
 
 bool QuickSaveFile::WriteFile(const std::string& path) const {
-    return SafeFileWriter::WriteWhole(path, ToText());
+    return PlayerFile::WriteNow(path, ToText());
 }
 
 std::string QuickSaveFile::PathFor(const std::string& categoryFolder,

@@ -45,7 +45,8 @@ public:
     void Write(std::ostream& out) const;
     std::string ToText() const;
     // Writes through a temporary file beside path and renames it over path, so a
-    // failed write never leaves a truncated save. Returns false on any failure.
+    // failed write never leaves a truncated save. Returns false on any failure, which is
+    // reported on stderr and listed for the player (PlayerFile).
     bool WriteFile(const std::string& path) const;
     // The file of a game on disk, relative to the working directory:
     // "CATEGORY/GAME/quick.sav" from the Latin-1 folder names of the catalog.

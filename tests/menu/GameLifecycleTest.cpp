@@ -98,18 +98,25 @@ TEST_F(LifecycleTest, LeavingAfterAMoveCountsALossAndAsksForTheName) {
     EXPECT_EQ(app.runState, 0) << "leaving to the menu deals nothing new";
 }
 
-TEST_F(LifecycleTest, ANewGameBeforeTheFirstMoveCountsALossAndDealsAtOnce) {
+TEST_F(LifecycleTest, ANewGameBeforeTheFirstMoveCountsNothingAndDealsAtOnce) {
     MainMenu& m = OpenMenu();
     StartGameAt(0, 0);
     AskForNewGame();
     EXPECT_EQ(app.runState, 1);
+    EXPECT_EQ(app.globalStatistics.losses, 0);
+    EXPECT_EQ(StatisticsOf(0, 0).losses, 0);
+    EXPECT_FALSE(m.PendingEntry());
+    EXPECT_FALSE(Game().gameEnded);
+    EXPECT_EQ(Game().gameState, SolitärGame::StateRunning);
+    // After a move the next request is a loss, counted once.
+    TurnStockCard();
+    FillHighscores(StatisticsOf(0, 0), 1000000);
+    AskForNewGame();
+    Frames(5);
     EXPECT_EQ(app.globalStatistics.losses, 1);
     EXPECT_EQ(StatisticsOf(0, 0).losses, 1);
-    EXPECT_FALSE(m.PendingEntry());
-    EXPECT_FALSE(Game().gameEnded) << "a new deal";
-    EXPECT_EQ(Game().gameState, SolitärGame::StateRunning);
-    Frames(5);
-    EXPECT_EQ(app.globalStatistics.losses, 1) << "counted once";
+    EXPECT_FALSE(m.PendingEntry()) << "the score is below the list: dealt at once";
+    EXPECT_EQ(Game().table.undoIndex, 0);
 }
 
 TEST_F(LifecycleTest, ANewGameWithAQualifyingScoreTakesTheNameOverTheGameThenDeals) {
@@ -192,7 +199,7 @@ TEST_F(LifecycleTest, AWonGameWithAQualifyingScoreCountsAWinAndStoresTheName) {
     EXPECT_STREQ(again.GameAt(1, 0)->statistics->highscores[0]->name, "LUc 7");
 }
 
-TEST_F(LifecycleTest, AWinBelowTheHighscoresShowsTheResultAndCountsNothing) {
+TEST_F(LifecycleTest, AWinBelowTheHighscoresShowsTheResultAndCountsTheWin) {
     MainMenu& m = OpenMenu();
     FillHighscores(StatisticsOf(1, 0), 1000000);
     StartGameAt(1, 0);
@@ -201,12 +208,47 @@ TEST_F(LifecycleTest, AWinBelowTheHighscoresShowsTheResultAndCountsNothing) {
     EXPECT_EQ(app.runState, 0);
     EXPECT_EQ(m.currentPage, MainMenu::PageResult);
     EXPECT_FALSE(m.PendingEntry());
-    EXPECT_EQ(app.globalStatistics.wins, 0);
+    EXPECT_EQ(app.globalStatistics.wins, 1);
     EXPECT_EQ(app.globalStatistics.losses, 0);
-    EXPECT_EQ(StatisticsOf(1, 0).wins, 0);
+    EXPECT_EQ(StatisticsOf(1, 0).wins, 1);
+    // Written as the game ended, not only at exit.
+    EXPECT_NE(ReadBytes(dir / "test" / "fourgoals" / "stats.hs").find("ANZ_WIN:\t1\n"),
+              std::string::npos);
     ClickElement(719);
     EXPECT_EQ(m.currentPage, MainMenu::PageMain);
     EXPECT_EQ(app.runState, 0);
+}
+
+TEST_F(LifecycleTest, OnceWonTheHistoryAndANewGameOnlyEndTheBounce) {
+    MainMenu& m = OpenMenu();
+    FillHighscores(StatisticsOf(1, 0), 1000000);
+    StartGameAt(1, 0); // dealt won: the cards bounce
+    ASSERT_EQ(Game().gameState, SolitärGame::StateWon);
+    Game().ElementAction(SolitärGame::IdUndoToStart);
+    EXPECT_EQ(Game().gameState, SolitärGame::StateWon);
+    EXPECT_TRUE(Game().skipWinAnimation);
+    Frames(1);
+    EXPECT_EQ(app.runState, 0);
+    EXPECT_EQ(StatisticsOf(1, 0).wins, 1);
+
+    // A new game asked for during the bounce: the result shows over the won game, and
+    // confirming it deals anew.
+    ClickElement(719);
+    ClickElement(1);
+    ClickElement(101);
+    ClickElement(155);
+    ASSERT_EQ(Game().gameState, SolitärGame::StateWon);
+    AskForNewGame();
+    Frames(2);
+    EXPECT_EQ(app.runState, 1);
+    EXPECT_EQ(m.currentPage, MainMenu::PageResult);
+    EXPECT_EQ(StatisticsOf(1, 0).wins, 2);
+    EXPECT_EQ(app.globalStatistics.losses, 0);
+    ClickElement(719);
+    EXPECT_EQ(app.runState, 1);
+    EXPECT_FALSE(Game().gameEnded) << "dealt anew";
+    Frames(3);
+    EXPECT_EQ(StatisticsOf(1, 0).wins, 2) << "counted once";
 }
 
 TEST_F(LifecycleTest, AKlondikeWonMoveByMoveEndsOnTheResultPage) {

@@ -296,7 +296,7 @@ TEST_F(MenuTest, ThePointerFollowsTheMouseInItsStyle) {
     app.cursorStyle = 0;
 }
 
-TEST_F(MenuTest, EveryGamesStatisticsAreReadAfterMergingAndWrittenAtTheEnd) {
+TEST_F(MenuTest, EveryGamesStatisticsAreReadAfterMergingAndChangedOnesWrittenAtTheEnd) {
     fs::create_directories(dir / "test" / "ladder");
     std::ofstream(dir / "test" / "ladder" / "stats.hs") << "ANZ_WIN:\t5\nANZ_LOSE:\t1\n";
     // A category whose folder is named after its games.
@@ -315,8 +315,10 @@ TEST_F(MenuTest, EveryGamesStatisticsAreReadAfterMergingAndWrittenAtTheEnd) {
     EndMenu();
     const std::string written = ReadBytes(dir / "spaet" / "x" / "stats.hs");
     EXPECT_NE(written.find("ANZ_WIN:\t3"), std::string::npos) << written;
-    EXPECT_TRUE(fs::exists(dir / "Sieben" / "g6" / "stats.hs"))
-        << "every game's file is written, played or not";
+    EXPECT_FALSE(fs::exists(dir / "Sieben" / "g6"))
+        << "a game never played keeps nothing, so it gets no folder";
+    EXPECT_EQ(ReadBytes(dir / "test" / "ladder" / "stats.hs"), "ANZ_WIN:\t5\nANZ_LOSE:\t1\n")
+        << "an unchanged file is left as it is";
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+#pragma once
+// Where the player's own files live: the settings, the program-wide statistics, each game's
+// statistics and quick save, and the lock that keeps a second copy of the program away from
+// them. Every path of such a file is made here, so moving them is a change of this one
+// place. Today the folder is the working folder (the data folder).
+#include <filesystem>
+
+namespace UserFiles {
+
+// Held while the program runs (UserFolderLock).
+inline constexpr const char* kLockFileName = "kartenhaus.lock";
+
+// The folder of the player's files; empty means the working folder.
+const std::filesystem::path& Folder();
+void SetFolder(std::filesystem::path folder);
+
+// `relative` inside the folder of the player's files.
+std::filesystem::path PathOf(const std::filesystem::path& relative);
+
+// Removes what interrupted writes of earlier runs left behind: the temporary files
+// "NAME.XXXXXX" beside the settings, the program-wide statistics and, one category and one
+// game folder down, beside each game's statistics and quick save. Runs at start, while the
+// lock is held, so no running copy is writing them. Returns how many were removed.
+int RemoveLeftoverTemporaries();
+
+// Whether `name` is a temporary file of an interrupted write of `target`: target, a dot,
+// and six letters or digits of which at least one is a digit or a capital (a name such as
+// "stats.hs.backup" is the player's own and stays).
+bool IsLeftoverTemporary(const std::string& name, const std::string& target);
+
+} // namespace UserFiles
