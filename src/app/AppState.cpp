@@ -12,10 +12,10 @@
 
 AppState::AppState(bool useFiles) : persistent(useFiles) {
     if (!persistent) return;
-    if (ReadConfigurationFile(UserFiles::PathOf(kConfigurationFileName))) {
+    if (ReadConfigurationFile(UserFiles::SettingsPath())) {
         std::ostringstream text;
         WriteConfiguration(text);
-        settingsFile.Known(UserFiles::PathOf(kConfigurationFileName), text.str());
+        settingsFile.Known(UserFiles::SettingsPath(), text.str());
     }
     globalStatistics.Read(UserFiles::PathOf(kGlobalStatisticsFileName));
     LoadUiTexts(language);
@@ -43,7 +43,7 @@ bool AppState::SavePlayerFiles() {
     std::ostringstream text;
     runOnlySettings.ForFile(*this).WriteConfiguration(text);
     const bool settingsOk =
-        settingsFile.Write(UserFiles::PathOf(kConfigurationFileName), text.str());
+        settingsFile.Write(UserFiles::SettingsPath(), text.str());
     const bool statisticsOk = SaveStatistics();
     return settingsOk && statisticsOk;
 }

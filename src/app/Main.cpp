@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <vector>
@@ -51,10 +52,34 @@ void ChooseDefaultDataDirectory() {
     }
 }
 
+// The folders of the player's files: DIR of --user-dir, else the desktop's folders for a
+// user's settings and files. Files an older version kept in the data folder are copied over
+// on the first start. Without a home folder they stay in the data folder, as they used to.
+void ChooseUserFolders(const RunOptions& options) {
+    std::error_code ec;
+    if (!options.userDir.empty()) {
+        fs::create_directories(options.userDir, ec);
+        UserFiles::SetFolder(fs::absolute(options.userDir, ec));
+        return;
+    }
+    const UserFiles::DesktopFolders folders = UserFiles::FindDesktopFolders(
+        [](const char* name) -> const char* { return std::getenv(name); });
+    if (folders.files.empty() || folders.settings.empty()) {
+        std::fprintf(stderr, "kartenhaus: no home folder; the player's files stay in the data "
+                             "folder\n");
+        return;
+    }
+    fs::create_directories(folders.files, ec);
+    fs::create_directories(folders.settings, ec);
+    UserFiles::SetFolder(folders.files);
+    UserFiles::SetSettingsFolder(folders.settings);
+    UserFiles::CopyOldPlayerFiles(fs::current_path(ec));
+}
+
 // Says that another copy runs on these files, in the language of the settings.
 void TellAlreadyRunning() {
     Configuration settings;
-    settings.ReadConfigurationFile(UserFiles::PathOf(kConfigurationFileName));
+    settings.ReadConfigurationFile(UserFiles::SettingsPath());
     Platform::ShowErrorBox(settings.language == 1
                                ? "Kartenhaus is already running. Only one copy at a time can "
                                  "use the same settings and statistics."
@@ -103,6 +128,8 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+
+    ChooseUserFolders(options);
 
     // One running copy per folder of player files: a second one would write its older
     // values over the first one's at exit.

@@ -16,7 +16,11 @@ void PrintUsage(std::ostream& out) {
            "  --screenshot FILE   write the last frame as a 1024 x 768 PNG picture\n"
            "  --script FILE       play timed input events from FILE (see README.md)\n"
            "  --data DIR          run in DIR (default: the current directory if it holds\n"
-           "                      base.gob, else the data directory beside the program)\n"
+           "                      base.gob, else the installed data directory)\n"
+           "  --user-dir DIR      keep settings, statistics and quick saves in DIR, laid out\n"
+           "                      as in the data directory (default: solit\xc3\xa4r.cfg in\n"
+           "                      $XDG_CONFIG_HOME/kartenhaus, the rest in\n"
+           "                      $XDG_DATA_HOME/kartenhaus)\n"
            "  --step SECONDS      advance the clock by SECONDS every frame\n"
            "  --require-content   stop on missing pictures even in a test run (a run with\n"
            "                      --frames or --script reports them and goes on)\n"
@@ -84,7 +88,8 @@ ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& ou
         }
         const bool takesValue = arg == "--frames" || arg == "--screenshot" || arg == "--script" ||
                                 arg == "--data" || arg == "--step" || arg == "--game" ||
-                                arg == "--seed" || arg == "--run-for";
+                                arg == "--seed" || arg == "--run-for" ||
+                                arg == "--user-dir";
         if (!takesValue) return fail("unknown option '" + arg + "'");
         if (!hasValue) return fail("option " + arg + " needs a value");
         const char* v = value();
@@ -123,6 +128,8 @@ ParseResult ParseCommandLine(int argc, const char* const* argv, std::ostream& ou
                 game.find('/', slash + 1) != std::string::npos)
                 return fail("--game needs CATEGORY/GAME (two folder names), not '" + game + "'");
             result.options.game = game;
+        } else if (arg == "--user-dir") {
+            result.options.userDir = v;
         } else {
             result.options.dataDir = v;
         }

@@ -9,6 +9,7 @@ struct RunOptions {
     std::string screenshot;      // write the last frame here (PNG)
     std::string script;          // timed input events
     std::string dataDir;         // working directory; empty = found as described in the usage
+    std::string userDir;         // all player files here; empty = the user's XDG folders
     double fixedStep = 0.0;      // seconds per frame for the timer; 0 = the real clock
     bool requireContent = false; // a frame-limited run still stops on missing pictures
     bool testScene = false;      // start on the built-in test scene instead of the menu

@@ -16,7 +16,13 @@ fs::path& FolderStore() {
     return folder;
 }
 
-constexpr const char* topLevelFiles[] = {kConfigurationFileName, kGlobalStatisticsFileName};
+fs::path& SettingsFolderStore() {
+    static fs::path folder;
+    return folder;
+}
+
+constexpr const char* settingsFiles[] = {kConfigurationFileName};
+constexpr const char* topLevelFiles[] = {kGlobalStatisticsFileName};
 constexpr const char* gameFolderFiles[] = {"stats.hs", "quick.sav"};
 
 // Removes the leftover temporaries of `targets` directly inside `folder`.
@@ -58,8 +64,21 @@ void SetFolder(fs::path folder) {
     FolderStore() = std::move(folder);
 }
 
+const fs::path& SettingsFolder() {
+    return SettingsFolderStore().empty() ? Folder() : SettingsFolderStore();
+}
+
+void SetSettingsFolder(fs::path folder) {
+    SettingsFolderStore() = std::move(folder);
+}
+
 fs::path PathOf(const fs::path& relative) {
     return Folder().empty() ? relative : Folder() / relative;
+}
+
+fs::path SettingsPath() {
+    return SettingsFolder().empty() ? fs::path(kConfigurationFileName)
+                                    : SettingsFolder() / kConfigurationFileName;
 }
 
 bool IsLeftoverTemporary(const std::string& name, const std::string& target) {
@@ -77,7 +96,9 @@ bool IsLeftoverTemporary(const std::string& name, const std::string& target) {
 
 int RemoveLeftoverTemporaries() {
     const fs::path top = Folder().empty() ? fs::path(".") : Folder();
-    int removed = RemoveIn(top, topLevelFiles, std::size(topLevelFiles));
+    const fs::path settings = SettingsFolder().empty() ? fs::path(".") : SettingsFolder();
+    int removed = RemoveIn(settings, settingsFiles, std::size(settingsFiles));
+    removed += RemoveIn(top, topLevelFiles, std::size(topLevelFiles));
     for (const fs::path& category : SubFolders(top))
         for (const fs::path& game : SubFolders(category))
             removed += RemoveIn(game, gameFolderFiles, std::size(gameFolderFiles));

@@ -38,7 +38,7 @@ RunResult RunProgram(const std::string& arguments, const fs::path& workDir) {
     // holds a complete base.gob once the pictures are packed) never stands in for it.
     const std::string command = "cd '" + workDir.string() +
                                 "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" + program +
-                                "' --data . " + arguments + " >'" + log.string() + "' 2>&1";
+                                "' --data . --user-dir . " + arguments + " >'" + log.string() + "' 2>&1";
     RunResult result;
     const int status = std::system(command.c_str());
     result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -39,7 +39,7 @@ struct FrameReport {
 FrameReport RunReported(const fs::path& dir, const std::string& arguments) {
     const std::string command =
         "cd '" + dir.string() + "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout 120 '" +
-        std::string(KH_BINARY_DIR) + "/kartenhaus' --data . --frame-report " + arguments +
+        std::string(KH_BINARY_DIR) + "/kartenhaus' --data . --user-dir . --frame-report " + arguments +
         " >report.txt 2>/dev/null";
     FrameReport report;
     if (std::system(command.c_str()) != 0) return report;

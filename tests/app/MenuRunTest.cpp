@@ -50,7 +50,7 @@ fs::path FreshWorkingDirectory() {
 int RunGame(const fs::path& dir, const std::string& arguments) {
     const std::string command =
         "cd '" + dir.string() + "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout 120 '" +
-        std::string(KH_BINARY_DIR) + "/kartenhaus' --data . " + arguments + " >output.txt 2>&1";
+        std::string(KH_BINARY_DIR) + "/kartenhaus' --data . --user-dir . " + arguments + " >output.txt 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

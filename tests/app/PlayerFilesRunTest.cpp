@@ -28,7 +28,7 @@ protected:
                 !freopen((name + ".out").c_str(), "a", stderr))
                 _exit(127);
             const std::string command = "exec '" + program +
-                                        "' --data . --step 0.02 --seed 5 --script " + name + " " +
+                                        "' --data . --user-dir . --step 0.02 --seed 5 --script " + name + " " +
                                         options;
             execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
             _exit(127);

@@ -96,7 +96,7 @@ protected:
         WriteFile(dir / "script.txt", script);
         const std::string command = "cd '" + dir.string() + "' && SDL_VIDEODRIVER=dummy " +
                                     environment + " timeout 120 '" + program +
-                                    "' --data . --step 0.02 --seed 5 --script script.txt " +
+                                    "' --data . --user-dir . --step 0.02 --seed 5 --script script.txt " +
                                     options + " >output.txt 2>&1";
         const int status = std::system(command.c_str());
         output = ReadFile(dir / "output.txt");
@@ -110,7 +110,7 @@ protected:
         const std::string command =
             "cd '" + dir.string() + "' && ( ( trap '' XFSZ; ulimit -f 0; exec env " +
             "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout 120 '" + program +
-            "' --data . --step 0.02 --seed 5 --script script.txt " + options +
+            "' --data . --user-dir . --step 0.02 --seed 5 --script script.txt " + options +
             " ); echo $? >status.txt ) 2>&1 | cat >output.txt";
         std::system(command.c_str());
         output = ReadFile(dir / "output.txt");

@@ -59,6 +59,7 @@ bool RunIdle(const std::vector<std::string>& gameArguments, int theme, int level
     const fs::path report = dir / "report.txt";
     const std::string program = (BuildDir() / "kartenhaus").string();
     std::vector<std::string> arguments = {program,     "--data",      dir.string(),
+                                          "--user-dir", dir.string(),
                                           "--run-for", std::to_string(seconds), "--frame-report"};
     arguments.insert(arguments.end(), gameArguments.begin(), gameArguments.end());
     const auto start = std::chrono::steady_clock::now();

@@ -93,10 +93,12 @@ bool RunProgram(ProgramRun& run, bool watchFirstFrame = false) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         if (!freopen("/dev/null", "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(127);
         if (watchFirstFrame)
-            execl(program.c_str(), program.c_str(), "--data", WorkDir().c_str(), "--frames", "1",
+            execl(program.c_str(), program.c_str(), "--data", WorkDir().c_str(),
+                  "--user-dir", WorkDir().c_str(), "--frames", "1",
                   "--screenshot", shot.c_str(), static_cast<char*>(nullptr));
         else
-            execl(program.c_str(), program.c_str(), "--data", WorkDir().c_str(), "--frames", "1",
+            execl(program.c_str(), program.c_str(), "--data", WorkDir().c_str(),
+                  "--user-dir", WorkDir().c_str(), "--frames", "1",
                   static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -71,7 +71,7 @@ TEST(PlapperHeadless, ClickTypeEnterAndTheAnswerIsInTheBubble) {
                                          "205 quit\n";
     const std::string command = "cd '" + dir.string() +
                                 "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" KH_BINARY_DIR
-                                "/kartenhaus' --data . --game klondike/klondike --seed 3 "
+                                "/kartenhaus' --data . --user-dir . --game klondike/klondike --seed 3 "
                                 "--step 0.016 --script script.txt >output.txt 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);
 
