@@ -24,6 +24,7 @@ struct GameDefinition {
     int deckSuitFilter = SuitA::NICHTS; // "SPIEL_AF:"; unset: every suit
     int deckRankFilter = RankA::NICHTS; // "SPIEL_AW:"; unset: every rank
     Vec2 cardSize{88.0f, 128.0f};       // "SPIEL_KARTEN_GRÖSSE:"
+    TableMargins tableMargins;          // "SPIEL_TISCHRAND:"; unset: 50 50 50 150
     std::vector<int> goalPileIds;       // ids of the "ZIELSTAPEL" groups of "SPIEL_ZIEL_START"
     PtrList<Card, true> deck;           // every card of the game, in deck order
     bool forceWin = false;              // set by the chatter joker: the game counts as won
