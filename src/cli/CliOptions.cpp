@@ -92,8 +92,9 @@ const char* CliOptions::CommandHelp(CliCommand command) {
                "Loads each definition and reports, with the word and its position: unknown\n"
                "keys in pile blocks, rule words that are in no table (they count as NICHTS),\n"
                "ids of links, targets, sources and goals that no pile has, piles that no\n"
-               "other pile can give to or take from, and deals that leave cards in no pile\n"
-               "or ask for more cards than the deck holds.\n"
+               "other pile can give to or take from, deals that leave cards in no pile\n"
+               "or ask for more cards than the deck holds, table margins out of range, and\n"
+               "piles whose cards can run under Lotte, Mia or Tarzan beside the table.\n"
                "\n"
                "exit status: 0 clean, 1 problems found, 2 usage error or unreadable file\n";
     case CliCommand::Soak:

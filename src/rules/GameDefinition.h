@@ -27,6 +27,7 @@ struct GameDefinition {
     // the deck is made of; 0 (no group, or no suit word in it) leaves it to SPIEL_AF.
     unsigned deckSuitSet = 0;
     Vec2 cardSize{88.0f, 128.0f};       // "SPIEL_KARTEN_GRÖSSE:"
+    TableMargins tableMargins;          // "SPIEL_TISCHRAND:"; unset: 50 50 50 150
     std::vector<int> goalPileIds;       // ids of the "ZIELSTAPEL" groups of "SPIEL_ZIEL_START"
     PtrList<Card, true> deck;           // every card of the game, in deck order
     bool forceWin = false;              // set by the chatter joker: the game counts as won

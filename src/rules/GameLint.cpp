@@ -5,12 +5,14 @@
 #include <optional>
 
 #include "rules/ByteWordReader.h"
+#include "rules/CharacterFigures.h"
 #include "rules/KartenTisch.h"
 #include "rules/KeywordTables.h"
+#include "rules/PileReach.h"
 
 namespace {
 
-enum class ValueKind { Int, Flag, FloatPair, SuitA, SuitB, RankA, RankB, Kova, Kola };
+enum class ValueKind { Int, Flag, FloatPair, FloatQuad, SuitA, SuitB, RankA, RankB, Kova, Kola };
 
 struct KeyInfo {
     std::string_view key;
@@ -58,6 +60,7 @@ constexpr KeyInfo kTopKeys[] = {
     {"SPIEL_AF:", ValueKind::SuitA},
     {"SPIEL_AW:", ValueKind::RankA},
     {"SPIEL_KARTEN_GR\xD6SSE:", ValueKind::FloatPair},
+    {"SPIEL_TISCHRAND:", ValueKind::FloatQuad},
 };
 
 struct IdGroup {
@@ -220,13 +223,19 @@ private:
             return;
         }
         case ValueKind::FloatPair:
-            for (int i = 0; i < 2; ++i) {
+        case ValueKind::FloatQuad:
+            for (int i = 0; i < (info.kind == ValueKind::FloatPair ? 2 : 4); ++i) {
                 auto word = ValueWord(key);
                 if (!word) return;
-                if (!ByteWordReader::LeadingFloat(*word)) {
+                auto value = ByteWordReader::LeadingFloat(*word);
+                if (!value) {
                     Report(*word, Quoted(*word) + " after " + Quoted(key) + " is not a number");
                     return;
                 }
+                // Table margins beyond half the layout leave the fans no room.
+                if (info.kind == ValueKind::FloatQuad && (*value < 0.0f || *value > 384.0f))
+                    Report(*word, "margin " + Quoted(*word) + " after " + Quoted(key) +
+                                      " is outside 0 to 384; it is clamped");
             }
             return;
         default:
@@ -400,6 +409,25 @@ std::vector<LintProblem> GameLint::Check(std::string_view fileBytes) {
         if (!connected) {
             std::string message = "pile " + std::to_string(pile.pileId) +
                                   ": no other pile can give cards to it or take cards from it";
+            if (i < static_cast<int>(walker.piles.size()))
+                problems.push_back(walker.At(walker.piles[static_cast<size_t>(i)].offset, message));
+            else
+                problems.push_back({0, 0, message});
+        }
+    }
+
+    // Cards under a character's figure are hidden; the figures are drawn over the table.
+    for (int i = 0; i < pileCount; ++i) {
+        const KartenStapel& pile = *table.piles[i];
+        const ReachRect reach =
+            LargestReach(pile, LargestCapacity(pile, table.deck.Count()), table.settings);
+        for (const FigureOutline& figure : CharacterFigures()) {
+            if (!figure.Overlaps(reach.left, reach.top, reach.right, reach.bottom)) continue;
+            auto number = [](float v) { return std::to_string(static_cast<int>(v)); };
+            std::string message = "pile " + std::to_string(pile.pileId) + " can run under " +
+                                  figure.name + " beside the table (its cards reach " +
+                                  number(reach.left) + "," + number(reach.top) + " to " +
+                                  number(reach.right) + "," + number(reach.bottom) + ")";
             if (i < static_cast<int>(walker.piles.size()))
                 problems.push_back(walker.At(walker.piles[static_cast<size_t>(i)].offset, message));
             else

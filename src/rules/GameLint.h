@@ -3,7 +3,8 @@
 // does not know, rule words that are in no table (they silently count as
 // NICHTS), values that are no numbers, groups that are never closed, ids that
 // name no pile, piles that no other pile can give to or take from, and deals
-// that leave cards in no pile or ask for more cards than the deck holds.
+// that leave cards in no pile or ask for more cards than the deck holds, and piles
+// whose cards can run under one of the characters drawn beside the table.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -10,6 +10,7 @@
 
 #include "data/PtrList.h"
 #include "rules/Card.h"
+#include "rules/FanSqueeze.h"
 #include "rules/KeywordTables.h"
 #include "rules/TableSettings.h"
 #include "rules/Vec2.h"
@@ -99,6 +100,7 @@ public:
     bool isGoalPile = false;
     bool dropHighlight = false;
     Vec2 cardSize{88.0f, 128.0f};
+    TableMargins tableMargins; // the game's "SPIEL_TISCHRAND:": where fans are squeezed
 
     // ---- Definition file ----
     // Reads the words of one pile block up to and including "STAPEL_ENDE" or

@@ -47,35 +47,14 @@ void KartenStapel::LayoutVisible() {
     Relink(visibleCards, this, cardSize);
     int n = visibleCards.Count();
     int d = faceDownCards.Count();
-    float screenW = static_cast<float>(app->screenWidth);
-    float screenH = static_cast<float>(app->screenHeight);
-    float w = cardSize.x;
-    float h = cardSize.y;
-
-    effectiveVisibleOffset = visibleOffset;
+    const Vec2 screen{static_cast<float>(app->screenWidth), static_cast<float>(app->screenHeight)};
     Vec2 base = position + static_cast<float>(d) * faceDownOffset;
     // With VERSCH_NUR_OBERSTE only the top cards fan out (a three-card waste);
     // the cards under them lie square under the lowest of them.
     int fanFrom = VERSCH_NUR_OBERSTE >= 1 && n > VERSCH_NUR_OBERSTE ? n - VERSCH_NUR_OBERSTE : 0;
     int shown = n - fanFrom;
-    Vec2 end = base + static_cast<float>(shown - 1) * visibleOffset;
-    if (shown >= 2) {
-        // Each axis by itself, both tests on the unsqueezed end: keep the fan
-        // 50 pixels from the left, top and right edges and 150 from the bottom.
-        // An axis without offset is a square stack and has nothing to squeeze:
-        // a foundation near an edge must not fan out.
-        float gaps = static_cast<float>(shown - 1);
-        if (visibleOffset.x != 0.0f) {
-            if (screenW - 50.0f < end.x + w)
-                effectiveVisibleOffset.x = (screenW - 50.0f - w - base.x) / gaps;
-            if (end.x < 50.0f) effectiveVisibleOffset.x = (50.0f - base.x) / gaps;
-        }
-        if (visibleOffset.y != 0.0f) {
-            if (screenH - 150.0f < end.y + h)
-                effectiveVisibleOffset.y = (screenH - 150.0f - h - base.y) / gaps;
-            if (end.y < 50.0f) effectiveVisibleOffset.y = (50.0f - base.y) / gaps;
-        }
-    }
+    effectiveVisibleOffset =
+        SqueezedOffset(visibleOffset, base, shown, cardSize, screen, tableMargins);
 
     int hovered = hoveredCard != nullptr ? visibleCards.IndexOf(hoveredCard) : -1;
     for (int j = 0; j < n; ++j) {

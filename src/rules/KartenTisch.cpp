@@ -36,6 +36,7 @@ bool DealAdmitsRank(int filter, int rank) {
 
 constexpr float kMinCardExtent = 1.0f;
 constexpr float kMaxCardExtent = 1024.0f;
+constexpr float kMaxMargin = 384.0f;
 
 } // namespace
 
@@ -50,6 +51,7 @@ void KartenTisch::Clear() {
     deckRankFilter = RankA::NICHTS;
     deckSuitSet = 0;
     cardSize = {88.0f, 128.0f};
+    tableMargins = TableMargins{};
     forceWin = false;
 }
 
@@ -110,6 +112,8 @@ void KartenTisch::ParseTopLevel(ByteWordReader& words) {
                 int suit = LookupSuitA(*word);
                 if (suit >= Suit::KREUZ && suit <= Suit::HERZ) deckSuitSet |= 1u << suit;
             }
+        } else if (key == "SPIEL_TISCHRAND:") {
+            ReadMargins(words);
         } else if (key == "SPIEL_ZIEL_START") {
             while (auto word = words.Next()) {
                 if (*word == "SPIEL_ZIEL_ENDE") break;
@@ -125,6 +129,18 @@ void KartenTisch::ParseTopLevel(ByteWordReader& words) {
     }
 }
 
+// Four margins, left, top, right and bottom, applied only when all four read. Each is
+// kept within half the layout space, so the squeeze always has room to work in.
+void KartenTisch::ReadMargins(ByteWordReader& words) {
+    float values[4];
+    for (float& value : values) {
+        auto read = words.ReadFloat();
+        if (!read) return;
+        value = std::clamp(*read, 0.0f, kMaxMargin);
+    }
+    tableMargins = {values[0], values[1], values[2], values[3]};
+}
+
 void KartenTisch::ResolvePiles() {
     for (KartenStapel* pile : piles) {
         pile->linkedPiles.Clear();
@@ -133,6 +149,7 @@ void KartenTisch::ResolvePiles() {
         pile->allPiles = &piles;
         pile->app = &settings;
         pile->cardSize = cardSize;
+        pile->tableMargins = tableMargins;
         pile->isGoalPile = ContainsValue(goalPileIds, pile->pileId);
     }
 }

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "rules/GameDefinition.h"
+#include "rules/QuickSaveFile.h"
 #include "rules/RandomGenerator.h"
 #include "rules/TableSettings.h"
-#include "rules/QuickSaveFile.h"
 #include "rules/TableSnapshot.h"
 
 class ByteWordReader;
@@ -113,14 +113,13 @@ public:
     // dealt cards, creates the saved cards and gives them to the piles by id (the
     // n-th block of an id to the n-th pile of that id), and makes the loaded
     // table the only undo state.
-    void ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes,
-                       uint32_t seed);
+    void ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes, uint32_t seed);
     // The same from the file at path; ResultFail and no change when it cannot be read.
-    int32_t ReadQuickSave(const std::string& path, std::string_view definitionBytes,
-                          uint32_t seed);
+    int32_t ReadQuickSave(const std::string& path, std::string_view definitionBytes, uint32_t seed);
 
 private:
     void Clear();
     void ParseTopLevel(ByteWordReader& words);
     void ResolvePiles();
+    void ReadMargins(ByteWordReader& words);
 };

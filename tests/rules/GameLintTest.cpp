@@ -40,7 +40,8 @@ TEST(GameLint, DealsThatLeaveCardsOrAskForCardsTheFiltersCannotGive) {
     EXPECT_EQ(Messages(R"(
 SPIEL_ANZ_KARTEN: 52 SPIEL_AF: ALLES SPIEL_AW: ALLES
 STAPEL_START ID: 1 ZIELSTAPEL_START 2 ZIELSTAPEL_ENDE INIT_AW: ASS INIT_ANZ_SICHTBAR: 6 STAPEL_ENDE
-STAPEL_START ID: 2 QUELLSTAPEL_START 1 QUELLSTAPEL_ENDE INIT_ANZ_VERDECKT: 40 STAPEL_ENDE
+STAPEL_START ID: 2 QUELLSTAPEL_START 1 QUELLSTAPEL_ENDE INIT_ANZ_VERDECKT: 40
+  POSITION: 300 100 SICHTBAREKARTEN_VERSCH: 0 20 STAPEL_ENDE
 SPIEL_ZIEL_START ZIELSTAPEL_START 2 ZIELSTAPEL_ENDE SPIEL_ZIEL_ENDE)"),
               (std::vector<std::string>{
                   "3:1 pile 1 asks for 6 cards but may get only 4 (its INIT_AF and INIT_AW admit "
@@ -68,4 +69,36 @@ STAPEL_START ID: 1 INIT_ANZ_SICHTBAR: x SPIEL_ZIEL_START STAPEL_ENDE)");
                           "2:41 \"SPIEL_ZIEL_START\" inside a pile block: is \"STAPEL_ENDE\" "
                           "missing?",
                           "0:0 the deck is empty (\"SPIEL_ANZ_KARTEN:\" missing or 0)"}));
+}
+
+// Lotte stands in the bottom-left corner and Mia or Tarzan in the bottom-right one, drawn
+// over the cards: a pile whose cards can reach them is named, with how far its cards reach.
+TEST(GameLint, PilesThatCanRunUnderACharacterAndTheTableMargins) {
+    const std::string piles = R"(
+SPIEL_ANZ_KARTEN: 52 SPIEL_AF: ALLES SPIEL_AW: ALLES
+STAPEL_START ID: 1 POSITION: 300 100 SICHTBAREKARTEN_VERSCH: 0 0 ZIELSTAPEL_START 2 3
+  ZIELSTAPEL_ENDE INIT_ANZ_SICHTBAR: 52 STAPEL_ENDE
+STAPEL_START ID: 2 POSITION: 60 250 SICHTBAREKARTEN_VERSCH: 0 25
+  QUELLSTAPEL_START 1 QUELLSTAPEL_ENDE STAPEL_ENDE
+STAPEL_START ID: 3 POSITION: 500 400 SICHTBAREKARTEN_VERSCH: 25 0
+  QUELLSTAPEL_START 1 QUELLSTAPEL_ENDE STAPEL_ENDE
+SPIEL_ZIEL_START ZIELSTAPEL_START 2 ZIELSTAPEL_ENDE SPIEL_ZIEL_ENDE
+)";
+    // The column grows down into Lotte; the row grows right into Mia and Tarzan.
+    EXPECT_EQ(Messages(piles),
+              (std::vector<std::string>{
+                  "5:1 pile 2 can run under Lotte beside the table (its cards reach 60,250 to "
+                  "148,663)",
+                  "7:1 pile 3 can run under Mia beside the table (its cards reach 500,400 to "
+                  "1016,528)",
+                  "7:1 pile 3 can run under Tarzan beside the table (its cards reach 500,400 to "
+                  "1016,528)"}));
+    // Margins that end the row, spread included, before the figures leave only the column;
+    // margins outside 0 to 384 are named.
+    EXPECT_EQ(Messages("SPIEL_TISCHRAND: 50 50 210 150" + piles),
+              (std::vector<std::string>{
+                  "5:1 pile 2 can run under Lotte beside the table (its cards reach 60,250 to "
+                  "148,663)"}));
+    EXPECT_EQ(Messages("SPIEL_TISCHRAND: -1 50 400 150 " + piles).front(),
+              "1:18 margin \"-1\" after \"SPIEL_TISCHRAND:\" is outside 0 to 384; it is clamped");
 }

@@ -136,3 +136,28 @@ TEST_F(PlapperSzene, KeysReachTheCharactersOnlyInPlayAndHIsTypedWhileOneListens)
 }
 
 } // namespace
+
+// The characters' speech bubbles lie over the table; the cards under them still take the
+// clicks, and a card moved there does not stop the saying.
+TEST_F(PlapperSzene, ACardUnderASpeechBubbleTakesTheDrag) {
+    Open("freecell", "freecell", 7);
+    Characters(0);
+    app.chatterLeft->state = State::SayingShown;
+    app.chatterLeft->speechText = "Hallo";
+    app.chatterLeft->timer = 30.0;
+    KartenStapel* column = PileWithId(1);
+    KartenStapel* cell = PileWithId(9);
+    ASSERT_NE(column, nullptr);
+    ASSERT_NE(cell, nullptr);
+    Frames(30);
+    Card* top = column->TopVisible();
+    const int x = CentreX(top), y = GripY(top);
+    // Lotte's bubble covers (70, 250) to (370, 450).
+    ASSERT_TRUE(x > 70 && x < 370 && y > 250 && y < 450) << x << "," << y;
+    const int before = column->VisibleCount();
+    Drag(x, y, static_cast<int>(cell->position.x) + 30, static_cast<int>(cell->position.y) + 40);
+    EXPECT_EQ(column->VisibleCount(), before - 1);
+    ASSERT_EQ(cell->VisibleCount(), 1);
+    EXPECT_EQ(cell->TopVisible(), top);
+    EXPECT_EQ(app.chatterLeft->state, State::SayingShown);
+}
