@@ -2,9 +2,11 @@
 
 #include "data/GameCategory.h"
 #include "data/GameInfo.h"
+#include "data/RegularFile.h"
 #include "data/SafeFileWriter.h"
 #include "data/StatisticsValues.h"
 #include "data/TextEncoding.h"
+#include "data/TextFileLimits.h"
 #include "data/WordReader.h"
 
 #include <algorithm>
@@ -44,6 +46,10 @@ void GameStatistics::InsertSorted(HighscoreEntry* entry, int limit) {
     highscores.Append(entry);
 }
 
+bool GameStatistics::IsEmpty() const {
+    return wins == 0 && losses == 0 && time == 0.0 && moves == 0 && highscores.Empty();
+}
+
 void GameStatistics::Reset() {
     wins = losses = 0;
     time = 0.0;
@@ -66,13 +72,18 @@ std::filesystem::path GameStatistics::FilePath(const std::filesystem::path& work
 void GameStatistics::Read(const std::filesystem::path& workingDir) {
     const std::filesystem::path file = FilePath(workingDir);
     if (file.empty()) return; // a folder name that leads out of the working folder
-    std::ifstream input(file, std::ios::binary);
-    if (input) ReadFrom(input);
+    std::string bytes;
+    if (RegularFile::Read(file, TextFileLimits::kStatisticsBytes, bytes) != RegularFile::Status::ok)
+        return;
+    std::istringstream input(std::move(bytes), std::ios::binary);
+    ReadFrom(input);
 }
 
 void GameStatistics::Write(const std::filesystem::path& workingDir) const {
     std::filesystem::path file = FilePath(workingDir);
     if (file.empty()) return;
+    // A game never played has nothing to keep: no folder and no file for it.
+    if (IsEmpty() && !RegularFile::Exists(file)) return;
     std::error_code ignored;
     std::filesystem::create_directories(file.parent_path(), ignored);
     std::ostringstream text;
@@ -113,7 +124,7 @@ void ReadEntry(WordReader& words, HighscoreEntry& entry) {
 
 void GameStatistics::ReadFrom(std::istream& input) {
     using namespace StatisticsValues;
-    WordReader words(input);
+    WordReader words(input, 1000, TextFileLimits::kStatisticsWords);
     std::string word;
     while (words.Next(word)) {
         if (word == "ANZ_WIN:")

@@ -45,10 +45,14 @@ public:
     void InsertEntry(HighscoreEntry* entry);
     // Counters to 0 and an empty list.
     void Reset();
+    // All counters 0 and no entry: a game never played (or just reset).
+    bool IsEmpty() const;
 
     // The file "CATEGORY/GAME/stats.hs" below workingDir. A missing file leaves
-    // the record as it is; writing creates the folders and replaces the file
-    // in one step (nothing is written when that fails).
+    // the record as it is, and so does anything but a regular file of at most
+    // TextFileLimits::kStatisticsBytes. Writing creates the folders and replaces
+    // the file in one step (nothing is written when that fails); an empty record
+    // without a file writes nothing, so unplayed games leave no folders behind.
     void Read(const std::filesystem::path& workingDir);
     void Write(const std::filesystem::path& workingDir) const;
     // Empty when the folder names would lead out of the working folder.

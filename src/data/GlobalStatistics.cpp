@@ -1,7 +1,9 @@
 #include "data/GlobalStatistics.h"
 
+#include "data/RegularFile.h"
 #include "data/SafeFileWriter.h"
 #include "data/StatisticsValues.h"
+#include "data/TextFileLimits.h"
 #include "data/WordReader.h"
 
 #include <fstream>
@@ -9,8 +11,11 @@
 #include <sstream>
 
 void GlobalStatistics::Read(const std::filesystem::path& path) {
-    std::ifstream input(path, std::ios::binary);
-    if (input) ReadFrom(input);
+    std::string bytes;
+    if (RegularFile::Read(path, TextFileLimits::kStatisticsBytes, bytes) != RegularFile::Status::ok)
+        return;
+    std::istringstream input(std::move(bytes), std::ios::binary);
+    ReadFrom(input);
 }
 
 bool GlobalStatistics::Write(const std::filesystem::path& path) const {
@@ -21,7 +26,7 @@ bool GlobalStatistics::Write(const std::filesystem::path& path) const {
 
 void GlobalStatistics::ReadFrom(std::istream& input) {
     using namespace StatisticsValues;
-    WordReader words(input);
+    WordReader words(input, 1000, TextFileLimits::kStatisticsWords);
     std::string word;
     while (words.Next(word)) {
         if (word == "ANZ_WIN:")
