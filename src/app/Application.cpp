@@ -29,11 +29,12 @@ int Application::Run() {
         Platform::ShowErrorBox("Direct3D kann nicht initialisiert werden", errorCaption);
         return 1;
     }
-    if (StartUp() == StartResult::Failed) {
+    const StartResult started = StartUp();
+    if (started != StartResult::Ok) {
         ReleaseResources();
         app.CloseArchives();
         Platform::Shutdown();
-        return 1;
+        return started == StartResult::Quit ? 0 : 1;
     }
     const int code = FrameLoop();
     Platform::Shutdown();
@@ -43,7 +44,10 @@ int Application::Run() {
 Application::StartResult Application::StartUp() {
     // The intro needs the desktop to itself, so it plays before the window exists. A test
     // run never waits for it.
-    if (app.playIntro && app.fullscreen && !options.IsTestRun()) PlayIntro(app, "intro.avi");
+    if (app.playIntro && app.fullscreen && !options.IsTestRun()) {
+        PlayIntro(app, "intro.avi");
+        if (app.runState == 2) return StartResult::Quit; // closed or ended during the intro
+    }
 
     app.runState = 0;
     app.screenWidth = 1024;

@@ -16,7 +16,7 @@ public:
     int Run();
 
 private:
-    enum class StartResult { Ok, Failed };
+    enum class StartResult { Ok, Failed, Quit };
     StartResult StartUp();
     int FrameLoop();
     void DeliverScriptEvents(int frame);
