@@ -39,12 +39,13 @@ int Application::Run() {
         SavePlayerFiles();
         return 1;
     }
-    if (StartUp() == StartResult::Failed) {
+    const StartResult started = StartUp();
+    if (started != StartResult::Ok) {
         ReleaseResources();
         app.CloseArchives();
         SavePlayerFiles();
         Platform::Shutdown();
-        return 1;
+        return started == StartResult::Quit ? 0 : 1;
     }
     const int code = FrameLoop();
     SavePlayerFiles();
@@ -68,7 +69,10 @@ void Application::SavePlayerFiles() {
 Application::StartResult Application::StartUp() {
     // The intro needs the desktop to itself, so it plays before the window exists. A test
     // run never waits for it.
-    if (app.playIntro && app.fullscreen && !options.IsTestRun()) PlayIntro(app, "intro.avi");
+    if (app.playIntro && app.fullscreen && !options.IsTestRun()) {
+        PlayIntro(app, "intro.avi");
+        if (app.runState == 2) return StartResult::Quit; // closed or ended during the intro
+    }
 
     app.runState = 0;
     app.screenWidth = 1024;

@@ -17,7 +17,7 @@ public:
     int Run();
 
 private:
-    enum class StartResult { Ok, Failed };
+    enum class StartResult { Ok, Failed, Quit };
     StartResult StartUp();
     int FrameLoop();
     // Hands the script's events of this frame to the window procedure; true when there were.

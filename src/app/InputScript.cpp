@@ -1,5 +1,7 @@
 #include "app/InputScript.h"
 
+#include "data/RegularFile.h"
+#include "data/TextFileLimits.h"
 #include "platform/VirtualKeys.h"
 
 #include <algorithm>
@@ -175,20 +177,12 @@ std::optional<InputScript> InputScript::Parse(const std::string& text, std::stri
 }
 
 std::optional<InputScript> InputScript::Load(const std::string& path, std::string& error) {
-    std::error_code ec;
-    std::ifstream file;
-    if (std::filesystem::is_regular_file(path, ec)) file.open(path, std::ios::binary);
-    if (!file.is_open()) {
+    std::string text;
+    if (RegularFile::Read(path, TextFileLimits::kScriptBytes, text) != RegularFile::Status::ok) {
         error = "cannot read script file '" + path + "'";
         return std::nullopt;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad()) {
-        error = "cannot read script file '" + path + "'";
-        return std::nullopt;
-    }
-    auto script = Parse(text.str(), error);
+    auto script = Parse(text, error);
     if (!script) error = path + ":" + error;
     return script;
 }

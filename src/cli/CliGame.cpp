@@ -8,6 +8,7 @@
 
 #include "cli/CliOptions.h"
 #include "data/ArchiveSet.h"
+#include "data/RegularFile.h"
 #include "data/TextEncoding.h"
 #include "rules/KartenTisch.h"
 
@@ -31,15 +32,9 @@ std::string CardCode(const Card& card) {
 } // namespace
 
 bool ReadDefinitionFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
     std::string text;
-    char buffer[8192];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<size_t>(in.gcount()));
-        if (text.size() > KartenTisch::MaxDefinitionBytes) return false;
-    }
-    if (in.bad()) return false;
+    if (RegularFile::Read(path, KartenTisch::MaxDefinitionBytes, text) != RegularFile::Status::ok)
+        return false;
     if (HasHighBytes(text))
         if (auto latin1 = TextEncoding::Utf8ToLatin1(text)) text = std::move(*latin1);
     bytes = std::move(text);

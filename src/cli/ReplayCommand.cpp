@@ -1,9 +1,11 @@
-#include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "cli/CliCommands.h"
 #include "cli/CliGame.h"
 #include "cli/CliOptions.h"
+#include "data/RegularFile.h"
+#include "data/TextFileLimits.h"
 #include "rules/KartenTisch.h"
 #include "rules/MovePlayer.h"
 #include "rules/MoveScript.h"
@@ -14,11 +16,24 @@ int RunReplay(const CliOptions& options) {
         std::cerr << "kartenhaus-cli replay: " << error << '\n';
         return kExitUsage;
     }
-    std::ifstream movesFile(options.moves, std::ios::binary);
-    if (!movesFile) {
+    // Only a regular file of bounded size: a device such as /dev/zero or a
+    // FIFO would never end.
+    std::string movesText;
+    switch (RegularFile::Read(options.moves, TextFileLimits::kMoveFileBytes, movesText)) {
+    case RegularFile::Status::ok:
+        break;
+    case RegularFile::Status::notRegular:
+        std::cerr << "kartenhaus-cli replay: " << options.moves << " is not a regular file\n";
+        return kExitUsage;
+    case RegularFile::Status::tooLarge:
+        std::cerr << "kartenhaus-cli replay: " << options.moves << " is larger than "
+                  << TextFileLimits::kMoveFileBytes / TextFileLimits::kMiB << " MB\n";
+        return kExitUsage;
+    default:
         std::cerr << "kartenhaus-cli replay: cannot read " << options.moves << '\n';
         return kExitUsage;
     }
+    std::istringstream movesFile(std::move(movesText), std::ios::binary);
     MoveScript script;
     if (!script.Parse(movesFile, error)) {
         std::cerr << options.moves << ": " << error << '\n';
@@ -29,9 +44,17 @@ int RunReplay(const CliOptions& options) {
     const uint32_t seed = ChooseSeed(options);
     if (options.layout.empty()) {
         table.LoadGameDefinition(std::string_view(bytes), seed);
-    } else if (table.ReadQuickSave(options.layout, bytes, seed) != KartenTisch::ResultOk) {
-        std::cerr << "kartenhaus-cli replay: cannot read " << options.layout << '\n';
-        return kExitUsage;
+    } else {
+        QuickSaveFile save;
+        if (!save.ReadFile(options.layout)) {
+            std::cerr << "kartenhaus-cli replay: cannot read " << options.layout << '\n';
+            return kExitUsage;
+        }
+        if (!table.ReadQuickSave(save, bytes, seed)) {
+            std::cerr << "kartenhaus-cli replay: " << options.layout
+                      << ": its cards are not the deck of the game\n";
+            return kExitUsage;
+        }
     }
 
     MovePlayer player(table);

@@ -1,15 +1,16 @@
 #include "data/ArchiveMemberStream.h"
 
-bool ArchiveMemberStream::Open(GameArchive* archive, const std::string& name) {
-    return Open(ArchiveFamily(archive, nullptr), name);
+bool ArchiveMemberStream::Open(GameArchive* archive, const std::string& name, size_t maxBytes) {
+    return Open(ArchiveFamily(archive, nullptr), name, maxBytes);
 }
 
-bool ArchiveMemberStream::Open(const ArchiveFamily& family, const std::string& name) {
+bool ArchiveMemberStream::Open(const ArchiveFamily& family, const std::string& name,
+                               size_t maxBytes) {
     Close();
     std::string text;
     // An empty member is rejected here so the search goes on to the next archive.
     bool found = SearchArchiveFamily(family, name, false, [&](std::span<const uint8_t> bytes) {
-        if (bytes.empty()) return false;
+        if (bytes.empty() || bytes.size() > maxBytes) return false;
         text.assign(bytes.begin(), bytes.end());
         return true;
     });

@@ -16,10 +16,13 @@ public:
     ArchiveMemberStream& operator=(const ArchiveMemberStream&) = delete;
 
     // Closes what was open, then opens the member. The stream is open exactly
-    // when the member was found and read; a member of size 0 is not opened.
-    bool Open(GameArchive* archive, const std::string& name);
+    // when the member was found and read; a member of size 0 or of more than
+    // maxBytes is not opened.
+    bool Open(GameArchive* archive, const std::string& name,
+              size_t maxBytes = static_cast<size_t>(-1));
     // The same over a family: the first archive that has the member (no loose files).
-    bool Open(const ArchiveFamily& family, const std::string& name);
+    bool Open(const ArchiveFamily& family, const std::string& name,
+              size_t maxBytes = static_cast<size_t>(-1));
 
     bool IsOpen() const { return stream != nullptr; }
     void Close() { stream.reset(); }

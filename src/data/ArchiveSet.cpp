@@ -4,14 +4,17 @@
 
 #include <fstream>
 
+#include <unistd.h>
+
 void OpenArchiveFamily(const std::filesystem::path& folder, const std::string& prefix,
                        std::unique_ptr<GameArchive>& main, ArchiveList& addOns) {
     CloseArchiveFamily(main, addOns);
     main = OpenArchive(folder / (prefix + ".gob"));
     for (int number = 1; number <= 99; ++number) {
         std::filesystem::path name = folder / (prefix + "_" + std::to_string(number) + ".gob");
-        // Only a file that can be opened for reading takes a place in the list.
-        if (!std::ifstream(name, std::ios::binary)) continue;
+        // Only a file that can be opened for reading takes a place in the list
+        // (asked without opening it: opening a FIFO would wait for a writer).
+        if (::access(name.c_str(), R_OK) != 0) continue;
         addOns.Append(OpenArchive(name).release());
     }
 }

@@ -1,8 +1,10 @@
 #include "data/CatalogReader.h"
 
+#include "data/RegularFile.h"
+#include "data/TextFileLimits.h"
 #include "data/WordReader.h"
 
-#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -35,8 +37,11 @@ void ReadCatalogFiles(List& list, const std::filesystem::path& folder, const std
     for (int number = 0; number < 100; ++number) {
         std::string name =
             number == 0 ? stem + ".typ" : stem + "_" + std::to_string(number) + ".typ";
-        std::ifstream input(folder / name, std::ios::binary);
-        if (!input) continue;
+        std::string bytes;
+        if (RegularFile::Read(folder / name, TextFileLimits::kCatalogBytes, bytes) !=
+            RegularFile::Status::ok)
+            continue;
+        std::istringstream input(std::move(bytes), std::ios::binary);
         readBlocks(input, list);
     }
 }
@@ -44,9 +49,9 @@ void ReadCatalogFiles(List& list, const std::filesystem::path& folder, const std
 } // namespace
 
 void CatalogReader::ReadCardSetBlocks(std::istream& input, CardSetList& cardSets) {
-    WordReader reader(input, kMaxText);
+    WordReader reader(input, kMaxText, TextFileLimits::kCatalogWords);
     std::string word;
-    while (reader.Next(word)) {
+    while (cardSets.Count() < TextFileLimits::kCatalogEntries && reader.Next(word)) {
         if (word != "TYP_START") continue;
         auto* entry = new CardSetEntry();
         while (reader.Next(word) && word != "TYP_ENDE") {
@@ -67,9 +72,9 @@ void CatalogReader::ReadCardSetBlocks(std::istream& input, CardSetList& cardSets
 }
 
 void CatalogReader::ReadBackgroundBlocks(std::istream& input, BackgroundList& backgrounds) {
-    WordReader reader(input, kMaxText);
+    WordReader reader(input, kMaxText, TextFileLimits::kCatalogWords);
     std::string word;
-    while (reader.Next(word)) {
+    while (backgrounds.Count() < TextFileLimits::kCatalogEntries && reader.Next(word)) {
         if (word != "HG_START") continue;
         auto* entry = new BackgroundEntry();
         while (reader.Next(word) && word != "HG_ENDE") {

@@ -9,7 +9,9 @@
 // Words outside blocks and unknown words inside are ignored; a missing key
 // leaves its field zero or empty. A value is the next word; a number that does
 // not parse leaves the field zero. A block still open at the end of the file
-// ends there and its entry is kept. Texts are cut at 999 characters.
+// ends there and its entry is kept. Texts are cut at 999 characters. Only
+// regular files of at most TextFileLimits::kCatalogBytes are read, and a
+// catalog keeps at most kCatalogEntries entries.
 #include "data/BackgroundEntry.h"
 #include "data/CardSetEntry.h"
 #include "data/PtrList.h"

@@ -1,6 +1,8 @@
 #include "data/Configuration.h"
 
+#include "data/RegularFile.h"
 #include "data/SafeFileWriter.h"
+#include "data/TextFileLimits.h"
 #include "data/WordReader.h"
 
 #include <fstream>
@@ -9,7 +11,7 @@
 #include <string>
 
 void Configuration::ReadConfiguration(std::istream& input) {
-    WordReader reader(input);
+    WordReader reader(input, 1000, TextFileLimits::kSettingsWords);
     std::string word;
     std::string value;
     auto atoiValue = [&]() {
@@ -86,8 +88,10 @@ void Configuration::WriteConfiguration(std::ostream& output) const {
 
 bool Configuration::ReadConfigurationFile(const std::filesystem::path& path) {
     ResetConfiguration();
-    std::ifstream input(path, std::ios::binary);
-    if (!input) return false;
+    std::string bytes;
+    if (RegularFile::Read(path, TextFileLimits::kSettingsBytes, bytes) != RegularFile::Status::ok)
+        return false;
+    std::istringstream input(std::move(bytes), std::ios::binary);
     ReadConfiguration(input);
     return true;
 }

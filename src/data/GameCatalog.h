@@ -4,7 +4,9 @@
 // an archive). Missing numbers are skipped. A category whose name and folder
 // equal those of an earlier one is merged into it; otherwise categories keep
 // the order in which they were first read. Games are neither sorted nor
-// de-duplicated.
+// de-duplicated. Only regular files of at most TextFileLimits::kGameCatalogBytes
+// are read; the list holds at most kGameCategories categories and kGames games
+// (later ones are dropped).
 #include "data/GameCategory.h"
 #include "data/PtrList.h"
 

@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-bool GameCategory::ReadBlock(WordReader& words, const std::function<void(GameInfo&)>& onGame) {
+bool GameCategory::ReadBlock(WordReader& words, const std::function<void(GameInfo&)>& onGame,
+                             int gameRoom) {
     std::string word;
     while (words.Next(word)) {
         if (word == "KATEGORIE_ENDE") return true;
@@ -25,8 +26,13 @@ bool GameCategory::ReadBlock(WordReader& words, const std::function<void(GameInf
             game->statistics->category = this;
             game->catalogIndex = catalogIndex;
             bool complete = game->ReadBlock(words);
-            if (onGame) onGame(*game);
-            AddGame(game);
+            if (gameRoom > 0) {
+                --gameRoom;
+                if (onGame) onGame(*game);
+                AddGame(game);
+            } else {
+                delete game;
+            }
             if (!complete) return false;
         }
     }
@@ -46,7 +52,7 @@ void GameCategory::AddGame(GameInfo* game) {
 
 bool GameCategory::Absorb(GameCategory& other) {
     if (&other == this || other.name != name || other.path != path) return false;
-    while (!other.games.Empty())
-        AddGame(other.games.RemoveAt(0, false));
+    for (GameInfo* game : other.games.ReleaseAll())
+        AddGame(game);
     return true;
 }

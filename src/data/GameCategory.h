@@ -22,8 +22,10 @@ struct GameCategory {
     // "KATEGORIE_ENDE". Each game block is read into a new game that takes this
     // category and its catalog index; onGame is called for it (to load its
     // statistics) before it is appended. A game block cut by the end of the
-    // input is kept. False when the input ended inside the block.
-    bool ReadBlock(WordReader& words, const std::function<void(GameInfo&)>& onGame = {});
+    // input is kept. Games beyond the first gameRoom are read past and dropped.
+    // False when the input ended inside the block.
+    bool ReadBlock(WordReader& words, const std::function<void(GameInfo&)>& onGame = {},
+                   int gameRoom = 1 << 30);
 
     // When name and folder are both byte-for-byte equal, the other category's
     // games move to the end of this one's and now belong here; the other is

@@ -2,8 +2,10 @@
 
 #include "data/GameCategory.h"
 #include "data/GameInfo.h"
+#include "data/RegularFile.h"
 #include "data/StatisticsValues.h"
 #include "data/TextEncoding.h"
+#include "data/TextFileLimits.h"
 #include "data/WordReader.h"
 
 #include <algorithm>
@@ -43,6 +45,10 @@ void GameStatistics::InsertSorted(HighscoreEntry* entry, int limit) {
     highscores.Append(entry);
 }
 
+bool GameStatistics::IsEmpty() const {
+    return wins == 0 && losses == 0 && time == 0.0 && moves == 0 && highscores.Empty();
+}
+
 void GameStatistics::Reset() {
     wins = losses = 0;
     time = 0.0;
@@ -65,8 +71,11 @@ std::filesystem::path GameStatistics::FilePath(const std::filesystem::path& work
 void GameStatistics::Read(const std::filesystem::path& folder) {
     const std::filesystem::path path = FilePath(folder);
     if (path.empty()) return; // a folder name that leads out of the working folder
-    std::ifstream input(path, std::ios::binary);
-    if (input) ReadFrom(input);
+    std::string bytes;
+    if (RegularFile::Read(path, TextFileLimits::kStatisticsBytes, bytes) == RegularFile::Status::ok) {
+        std::istringstream input(std::move(bytes), std::ios::binary);
+        ReadFrom(input);
+    }
     // Without a file the record as it stands counts as kept: an unplayed game writes nothing.
     file.Known(path, Text());
 }
@@ -122,7 +131,7 @@ void ReadEntry(WordReader& words, HighscoreEntry& entry) {
 
 void GameStatistics::ReadFrom(std::istream& input) {
     using namespace StatisticsValues;
-    WordReader words(input);
+    WordReader words(input, 1000, TextFileLimits::kStatisticsWords);
     std::string word;
     while (words.Next(word)) {
         if (word == "ANZ_WIN:")

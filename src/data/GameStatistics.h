@@ -50,12 +50,15 @@ public:
     void InsertEntry(HighscoreEntry* entry);
     // Counters to 0 and an empty list.
     void Reset();
+    // All counters 0 and no entry: a game never played (or just reset).
+    bool IsEmpty() const;
 
     // The file "CATEGORY/GAME/stats.hs" below `folder` (the folder of the
-    // player's files). A missing file leaves the record as it is. Writing
-    // replaces the file in one step, and only when the record differs from what
-    // the file holds as far as this run knows, so a game never played makes no
-    // folder; false when a write failed (reported, see PlayerFile).
+    // player's files). A missing file leaves the record as it is, and so does anything but
+    // a regular file of at most TextFileLimits::kStatisticsBytes. Writing replaces the
+    // file in one step, and only when the record differs from what the file holds as far
+    // as this run knows, so a game never played makes no folder; false when a write
+    // failed (reported, see PlayerFile).
     void Read(const std::filesystem::path& folder);
     bool Write(const std::filesystem::path& folder);
     // Empty when the folder names would lead out of the working folder.

@@ -1,6 +1,8 @@
 #include "data/GlobalStatistics.h"
 
+#include "data/RegularFile.h"
 #include "data/StatisticsValues.h"
+#include "data/TextFileLimits.h"
 #include "data/WordReader.h"
 
 #include <fstream>
@@ -8,8 +10,10 @@
 #include <sstream>
 
 void GlobalStatistics::Read(const std::filesystem::path& path) {
-    std::ifstream input(path, std::ios::binary);
-    if (!input) return;
+    std::string bytes;
+    if (RegularFile::Read(path, TextFileLimits::kStatisticsBytes, bytes) != RegularFile::Status::ok)
+        return;
+    std::istringstream input(std::move(bytes), std::ios::binary);
     ReadFrom(input);
     std::ostringstream text;
     WriteTo(text);
@@ -30,7 +34,7 @@ void GlobalStatistics::Reset() {
 
 void GlobalStatistics::ReadFrom(std::istream& input) {
     using namespace StatisticsValues;
-    WordReader words(input);
+    WordReader words(input, 1000, TextFileLimits::kStatisticsWords);
     std::string word;
     while (words.Next(word)) {
         if (word == "ANZ_WIN:")

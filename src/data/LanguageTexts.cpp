@@ -1,15 +1,17 @@
 #include "data/LanguageTexts.h"
 
 #include "data/ArchiveMemberStream.h"
+#include "data/RegularFile.h"
+#include "data/TextFileLimits.h"
 #include "data/WordReader.h"
 
-#include <fstream>
+#include <sstream>
 
 void ReadWordList(std::istream& input, TextList& texts) {
     texts.Clear();
-    WordReader reader(input, 9999);
+    WordReader reader(input, 9999, TextFileLimits::kLanguageWords);
     std::string word;
-    while (reader.Next(word)) {
+    while (texts.Count() < TextFileLimits::kLanguageEntries && reader.Next(word)) {
         if (word[0] == '/' || (word.size() > 1 && word[1] == '/')) continue;
         for (char& c : word) {
             if (c == '_')
@@ -31,8 +33,11 @@ const char* UiLanguageFileName(int language) {
 
 bool LanguageTexts::LoadUiTexts(int language, const std::filesystem::path& folder) {
     uiTexts.Clear();
-    std::ifstream input(folder / UiLanguageFileName(language), std::ios::binary);
-    if (!input) return false;
+    std::string bytes;
+    if (RegularFile::Read(folder / UiLanguageFileName(language), TextFileLimits::kLanguageBytes,
+                          bytes) != RegularFile::Status::ok)
+        return false;
+    std::istringstream input(std::move(bytes), std::ios::binary);
     ReadWordList(input, uiTexts);
     return true;
 }
@@ -48,7 +53,7 @@ bool LanguageTexts::LoadGameTexts(const ArchiveFamily& games, const std::string&
     std::string name =
         categoryPath + "\\" + gamePath + "\\" + gamePath + "_" + LanguageLetter(language) + ".lng";
     ArchiveMemberStream stream;
-    if (!stream.Open(games, name)) {
+    if (!stream.Open(games, name, TextFileLimits::kLanguageBytes)) {
         gameTexts.Clear();
         return false;
     }

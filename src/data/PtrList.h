@@ -4,6 +4,7 @@
 // Single-threaded by design, so it carries no lock.
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 template <typename T, bool Owning = false> class PtrList {
@@ -77,6 +78,9 @@ public:
                 delete item;
         items.clear();
     }
+
+    // Hands every element to the caller and leaves the list empty (nothing is deleted).
+    std::vector<T*> ReleaseAll() { return std::exchange(items, {}); }
 
     auto begin() const { return items.begin(); }
     auto end() const { return items.end(); }

@@ -4,13 +4,13 @@
 #include <locale>
 #include <sstream>
 
-WordReader::WordReader(std::istream& input, size_t maxLength)
-    : input(input), maxLength(maxLength) {}
+WordReader::WordReader(std::istream& input, size_t maxLength, size_t maxWords)
+    : input(input), maxLength(maxLength), wordsLeft(maxWords) {}
 
 bool WordReader::Next(std::string& word) {
     word.clear();
     std::streambuf* buffer = input.rdbuf();
-    if (!buffer || !input.good()) return false;
+    if (!buffer || !input.good() || wordsLeft == 0) return false;
     using Traits = std::char_traits<char>;
     int c = buffer->sgetc();
     while (c != Traits::eof() && IsSpace(static_cast<unsigned char>(c)))
@@ -20,7 +20,9 @@ bool WordReader::Next(std::string& word) {
         c = buffer->snextc();
     }
     if (c == Traits::eof()) input.setstate(std::ios::eofbit);
-    return !word.empty();
+    if (word.empty()) return false;
+    --wordsLeft;
+    return true;
 }
 
 int32_t WordReader::Atoi(const std::string& word) {

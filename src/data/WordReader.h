@@ -12,7 +12,9 @@ class WordReader {
 public:
     // Words longer than maxLength are cut to maxLength characters; the rest of
     // the word is consumed and dropped, so it never turns into a word of its own.
-    explicit WordReader(std::istream& input, size_t maxLength = 1000);
+    // After maxWords words the reader reports the end.
+    explicit WordReader(std::istream& input, size_t maxLength = 1000,
+                        size_t maxWords = static_cast<size_t>(-1));
 
     // The next word, or false at the end of the input.
     bool Next(std::string& word);
@@ -36,4 +38,5 @@ public:
 private:
     std::istream& input;
     size_t maxLength;
+    size_t wordsLeft;
 };

@@ -14,6 +14,7 @@
 #include "rules/QuickSaveFile.h"
 
 #include <algorithm>
+#include <iostream>
 
 namespace {
 
@@ -106,7 +107,13 @@ void SolitärGame::ReadQuickSave() {
     if (!bytes) return;
     CopySettingsToTable();
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    table.ReadQuickSave(save, text, seed.value_or(PlatformTimer::TickCount()));
+    if (!table.ReadQuickSave(save, text, seed.value_or(PlatformTimer::TickCount()))) {
+        // A save edited by hand or made for another deck could conjure cards;
+        // the running game goes on as it is.
+        std::cerr << "kartenhaus: " << path << " ignored: its cards are not the deck of "
+                  << gameInfo->path << '\n';
+        return;
+    }
     ResetAfterLoad();
     SyncStatistics();
 }

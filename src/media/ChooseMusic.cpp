@@ -1,5 +1,6 @@
 #include "media/ChooseMusic.h"
 
+#include "data/RegularFile.h"
 #include "media/DiskPath.h"
 #include "media/MusicPlayer.h"
 
@@ -16,8 +17,7 @@ std::string ChooseMusic(MusicPlayer& player, int32_t animationTheme, int32_t& mu
         char buffer[64];
         std::snprintf(buffer, sizeof buffer, pattern, number);
         name = buffer;
-        std::ifstream file(DiskPathOf(name), std::ios::binary);
-        found = file.is_open();
+        found = RegularFile::Exists(DiskPathOf(name));
     }
     if (!found) musicVolume = 0;
 

@@ -36,8 +36,17 @@ void UpdateScheduledSounds(AppState& app) {
 
 void PlayIntro(AppState& app, const char* fileName) {
     if (!fileName || std::strlen(fileName) > 1024) return;
-    if (PlayIntroVideo(DiskPathOf(fileName)) == IntroVideo::Outcome::escaped)
+    switch (PlayIntroVideo(DiskPathOf(fileName))) {
+    case IntroVideo::Outcome::escaped:
         app.introEscapePending = true;
+        break;
+    case IntroVideo::Outcome::quit:
+        // The window was closed or the program asked to end during the intro.
+        app.runState = 2;
+        break;
+    default:
+        break;
+    }
 }
 
 void ReleaseSoundDevice(AppState& app) {

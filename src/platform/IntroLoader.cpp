@@ -39,6 +39,8 @@ IntroVideo::Outcome PlayIntroVideo(const std::string& path) {
         return IntroVideo::Outcome::finished;
     case static_cast<int>(IntroVideo::Outcome::escaped):
         return IntroVideo::Outcome::escaped;
+    case static_cast<int>(IntroVideo::Outcome::quit):
+        return IntroVideo::Outcome::quit;
     default:
         return IntroVideo::Outcome::notPlayed;
     }

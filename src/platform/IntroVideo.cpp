@@ -1,96 +1,45 @@
 #include "platform/IntroVideo.h"
 
+#include "platform/IntroReader.h"
+
 #include <SDL.h>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/imgutils.h>
-#include <libavutil/log.h>
-#include <libswscale/swscale.h>
-}
-
-#include <memory>
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-struct FormatCloser {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
-struct CodecFreer {
-    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
-};
-struct FrameFreer {
-    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
-};
-struct PacketFreer {
-    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
-};
-struct ScalerFreer {
-    void operator()(SwsContext* context) const { sws_freeContext(context); }
-};
-
-using CodecPtr = std::unique_ptr<AVCodecContext, CodecFreer>;
-
-CodecPtr OpenDecoder(AVFormatContext* format, int streamIndex) {
-    const AVCodecParameters* parameters = format->streams[streamIndex]->codecpar;
-    const AVCodec* codec = avcodec_find_decoder(parameters->codec_id);
-    if (!codec) return nullptr;
-    CodecPtr context(avcodec_alloc_context3(codec));
-    if (!context || avcodec_parameters_to_context(context.get(), parameters) < 0) return nullptr;
-    context->thread_count = 1;
-    if (avcodec_open2(context.get(), codec, nullptr) < 0) return nullptr;
-    return context;
-}
-
-// The sound track of a short intro is decoded whole before playing starts,
-// so the video loop only has to show frames. Only 16-bit PCM is accepted.
-std::vector<uint8_t> DecodeSoundTrack(AVFormatContext* format, int streamIndex,
-                                      SDL_AudioSpec& wanted) {
-    std::vector<uint8_t> pcm;
-    CodecPtr decoder = OpenDecoder(format, streamIndex);
-    if (!decoder || decoder->sample_fmt != AV_SAMPLE_FMT_S16) return pcm;
-    wanted = {};
-    wanted.freq = decoder->sample_rate;
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = Uint8(decoder->ch_layout.nb_channels);
-    wanted.samples = 2048;
-    std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
-    std::unique_ptr<AVFrame, FrameFreer> frame(av_frame_alloc());
-    while (av_read_frame(format, packet.get()) >= 0) {
-        if (packet->stream_index == streamIndex &&
-            avcodec_send_packet(decoder.get(), packet.get()) >= 0) {
-            while (avcodec_receive_frame(decoder.get(), frame.get()) >= 0) {
-                size_t bytes = size_t(frame->nb_samples) * wanted.channels * 2;
-                pcm.insert(pcm.end(), frame->data[0], frame->data[0] + bytes);
-            }
+// Handles the waiting events; the outcome when one of them ends the intro.
+bool EndRequested(IntroVideo::Outcome& outcome) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT ||
+            (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
+            outcome = IntroVideo::Outcome::quit;
+            return true;
         }
-        av_packet_unref(packet.get());
+        if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) {
+            outcome = IntroVideo::Outcome::escaped;
+            return true;
+        }
     }
-    av_seek_frame(format, -1, 0, AVSEEK_FLAG_BACKWARD);
-    return pcm;
+    const Uint8* keys = SDL_GetKeyboardState(nullptr);
+    if (keys && keys[SDL_SCANCODE_ESCAPE]) {
+        outcome = IntroVideo::Outcome::escaped;
+        return true;
+    }
+    return false;
 }
 
-bool EscapeHeld() {
-    const Uint8* keys = SDL_GetKeyboardState(nullptr);
-    return keys && keys[SDL_SCANCODE_ESCAPE];
+double SecondsSince(Uint64 start) {
+    return double(SDL_GetTicks64() - start) / 1000.0;
 }
 
 } // namespace
 
 IntroVideo::Outcome IntroVideo::Play(const std::string& path) {
-    av_log_set_level(AV_LOG_ERROR);
-    AVFormatContext* rawFormat = nullptr;
-    if (avformat_open_input(&rawFormat, path.c_str(), nullptr, nullptr) < 0)
-        return Outcome::notPlayed;
-    std::unique_ptr<AVFormatContext, FormatCloser> format(rawFormat);
-    if (avformat_find_stream_info(format.get(), nullptr) < 0) return Outcome::notPlayed;
-    int videoIndex = av_find_best_stream(format.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    if (videoIndex < 0) return Outcome::notPlayed;
-    CodecPtr video = OpenDecoder(format.get(), videoIndex);
-    if (!video || video->width <= 0 || video->height <= 0) return Outcome::notPlayed;
-    AVRational timeBase = format->streams[videoIndex]->time_base;
+    IntroReader reader;
+    if (!reader.Open(path)) return Outcome::notPlayed;
 
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return Outcome::notPlayed;
     SDL_DisplayMode display{};
@@ -105,77 +54,57 @@ IntroVideo::Outcome IntroVideo::Play(const std::string& path) {
     if (!renderer && window) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     SDL_Texture* texture =
         renderer ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_IYUV, SDL_TEXTUREACCESS_STREAMING,
-                                     video->width, video->height)
+                                     reader.Width(), reader.Height())
                  : nullptr;
-    std::unique_ptr<SwsContext, ScalerFreer> scaler(
-        sws_getContext(video->width, video->height, video->pix_fmt, video->width, video->height,
-                       AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr));
     Outcome outcome = Outcome::notPlayed;
-    if (texture && scaler) {
+    if (texture) {
         SDL_ShowCursor(SDL_DISABLE);
-
         SDL_AudioDeviceID audio = 0;
-        int audioIndex = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-        if (audioIndex >= 0 && SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+        Uint32 maxQueued = 0;
+        if (reader.SampleRate() > 0 && SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
             SDL_AudioSpec wanted{};
-            std::vector<uint8_t> pcm = DecodeSoundTrack(format.get(), audioIndex, wanted);
-            if (!pcm.empty()) audio = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-            if (audio) SDL_QueueAudio(audio, pcm.data(), Uint32(pcm.size()));
+            wanted.freq = reader.SampleRate();
+            wanted.format = AUDIO_S16SYS;
+            wanted.channels = Uint8(reader.Channels());
+            wanted.samples = 2048;
+            audio = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+            maxQueued = Uint32(kMaxQueuedSoundSeconds * reader.SampleRate()) *
+                        Uint32(reader.Channels()) * 2;
+            if (audio) SDL_PauseAudioDevice(audio, 0);
         }
 
-        std::vector<uint8_t> planes(
-            size_t(av_image_get_buffer_size(AV_PIX_FMT_YUV420P, video->width, video->height, 1)));
-        uint8_t* planePointers[4];
-        int lineSizes[4];
-        av_image_fill_arrays(planePointers, lineSizes, planes.data(), AV_PIX_FMT_YUV420P,
-                             video->width, video->height, 1);
-        std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
-        std::unique_ptr<AVFrame, FrameFreer> frame(av_frame_alloc());
-        if (audio) SDL_PauseAudioDevice(audio, 0);
-        Uint64 start = SDL_GetTicks64();
+        std::vector<uint8_t> sound;
+        IntroReader::Picture picture;
+        const Uint64 start = SDL_GetTicks64();
         outcome = Outcome::finished;
         bool running = true;
-        bool draining = false;
         while (running) {
-            if (!draining) {
-                if (av_read_frame(format.get(), packet.get()) < 0) {
-                    draining = true;
-                    avcodec_send_packet(video.get(), nullptr);
-                } else {
-                    if (packet->stream_index == videoIndex)
-                        avcodec_send_packet(video.get(), packet.get());
-                    av_packet_unref(packet.get());
+            if (EndRequested(outcome) || SecondsSince(start) > IntroReader::kMaxSeconds) break;
+            sound.clear();
+            const IntroReader::Step step = reader.Next(picture, sound);
+            // The queue is bounded: sound far ahead of the pictures is dropped.
+            if (audio && !sound.empty() &&
+                SDL_GetQueuedAudioSize(audio) + sound.size() <= maxQueued)
+                SDL_QueueAudio(audio, sound.data(), Uint32(sound.size()));
+            if (step == IntroReader::Step::end) break;
+            if (step == IntroReader::Step::pending) continue;
+            SDL_UpdateYUVTexture(texture, nullptr, picture.planes[0], picture.pitches[0],
+                                 picture.planes[1], picture.pitches[1], picture.planes[2],
+                                 picture.pitches[2]);
+            // Wait for the picture's time while keeping the window responsive.
+            while (true) {
+                if (EndRequested(outcome)) {
+                    running = false;
+                    break;
                 }
+                const double now = SecondsSince(start);
+                if (now >= picture.due) break;
+                SDL_Delay(Uint32(std::min(10.0, (picture.due - now) * 1000.0)) + 1);
             }
-            int received;
-            while ((received = avcodec_receive_frame(video.get(), frame.get())) >= 0) {
-                sws_scale(scaler.get(), frame->data, frame->linesize, 0, video->height,
-                          planePointers, lineSizes);
-                SDL_UpdateYUVTexture(texture, nullptr, planePointers[0], lineSizes[0],
-                                     planePointers[1], lineSizes[1], planePointers[2],
-                                     lineSizes[2]);
-                int64_t pts = frame->best_effort_timestamp;
-                double due = pts == AV_NOPTS_VALUE ? 0.0 : double(pts) * av_q2d(timeBase);
-                // Wait for the frame's time while keeping the window responsive.
-                while (running) {
-                    SDL_Event event;
-                    while (SDL_PollEvent(&event)) {
-                    }
-                    if (EscapeHeld()) {
-                        running = false;
-                        outcome = Outcome::escaped;
-                        break;
-                    }
-                    double now = double(SDL_GetTicks64() - start) / 1000.0;
-                    if (now >= due) break;
-                    SDL_Delay(Uint32(std::min(10.0, (due - now) * 1000.0)) + 1);
-                }
-                if (!running) break;
-                SDL_RenderClear(renderer);
-                SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-                SDL_RenderPresent(renderer);
-            }
-            if (draining && received == AVERROR_EOF) running = false;
+            if (!running) break;
+            SDL_RenderClear(renderer);
+            SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+            SDL_RenderPresent(renderer);
         }
         if (audio) SDL_CloseAudioDevice(audio);
     }

@@ -1,14 +1,19 @@
 #pragma once
 // Plays a video file full screen in a borderless window of its own, before
-// the program's main window exists. Video frames are decoded with the FFmpeg
-// libraries; a PCM sound track, when the file has one, plays along.
+// the program's main window exists. IntroReader decodes it; a PCM sound track,
+// when the file has one, plays along, streamed with a bounded queue.
 #include <string>
 
 class IntroVideo {
 public:
-    enum class Outcome { notPlayed, finished, escaped };
+    enum class Outcome { notPlayed, finished, escaped, quit };
 
-    // Plays until the video ends or the Escape key is held; returns how it ended
-    // (notPlayed when the file cannot be opened or decoded, or there is no display).
+    // Longest the sound queue grows ahead of the pictures; more is dropped.
+    static constexpr double kMaxQueuedSoundSeconds = 2.0;
+
+    // Plays until the video ends, IntroReader::kMaxSeconds have passed, or the
+    // player ends it: Escape gives escaped; closing the window or a quit request
+    // (SIGTERM, SIGINT) gives quit, and the program should end. notPlayed when
+    // the file cannot be opened or decoded, or there is no display.
     static Outcome Play(const std::string& path);
 };

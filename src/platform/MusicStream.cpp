@@ -5,6 +5,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <filesystem>
+
 namespace {
 // The stream that owns the mixer's single music channel.
 MusicStream* activeStream = nullptr;
@@ -16,6 +18,9 @@ bool MusicStream::Open(const std::string& path) {
     Close();
     int frequency = 0;
     if (Mix_QuerySpec(&frequency, nullptr, nullptr) == 0) return false; // no audio device
+    // Only regular files: a FIFO or a device at the name would block or never end.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
     music = Mix_LoadMUS(path.c_str());
     haltedPosition = 0.0;
     return music != nullptr;

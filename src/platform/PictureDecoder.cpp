@@ -56,9 +56,7 @@ bool DecodePng(const uint8_t* data, size_t size, const PixelTarget& target, Alph
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
-    if (width == 0 || height == 0 || width > PictureDecoder::MaxSide ||
-        height > PictureDecoder::MaxSide)
-        png_error(png, "the picture is too large");
+    if (!PictureDecoder::SizeAccepted(width, height)) png_error(png, "the picture is too large");
     // Whatever the PNG holds, 8-bit B, G, R, A bytes: ARGB words on this machine.
     const int colourType = png_get_color_type(png, info);
     png_set_expand(png);
@@ -107,7 +105,7 @@ bool DecodeOther(const void* data, size_t size, const PixelTarget& target, Alpha
     if (!argb) return false;
     bool ok = false;
     int pitch = 0;
-    if (argb->w <= PictureDecoder::MaxSide && argb->h <= PictureDecoder::MaxSide) {
+    if (PictureDecoder::SizeAccepted(argb->w, argb->h)) {
         if (uint32_t* pixels = target(argb->w, argb->h, pitch); pixels && pitch >= argb->w) {
             alpha.Reset(argb->w, argb->h);
             SDL_LockSurface(argb);
@@ -141,7 +139,7 @@ bool PictureDecoder::PngSize(const void* data, size_t size, int& width, int& hei
                (uint32_t{bytes[at + 2]} << 8) | bytes[at + 3];
     };
     const uint32_t w = word(16), h = word(20);
-    if (w == 0 || h == 0 || w > MaxSide || h > MaxSide) return false;
+    if (!SizeAccepted(w, h)) return false;
     width = static_cast<int>(w);
     height = static_cast<int>(h);
     return true;
@@ -150,6 +148,11 @@ bool PictureDecoder::PngSize(const void* data, size_t size, int& width, int& hei
 bool PictureDecoder::Decode(const void* data, size_t size, const PixelTarget& target,
                             AlphaMap& alpha) {
     if (!data || size == 0) return false;
-    if (IsPng(data, size)) return DecodePng(static_cast<const uint8_t*>(data), size, target, alpha);
+    if (IsPng(data, size)) {
+        // The header alone tells the size: too large a picture costs nothing.
+        int width = 0, height = 0;
+        if (!PngSize(data, size, width, height)) return false;
+        return DecodePng(static_cast<const uint8_t*>(data), size, target, alpha);
+    }
     return DecodeOther(data, size, target, alpha);
 }

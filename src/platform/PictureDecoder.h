@@ -17,8 +17,17 @@
 using PixelTarget = std::function<uint32_t*(int width, int height, int& pitch)>;
 
 namespace PictureDecoder {
-// The largest picture accepted, per side.
-constexpr int MaxSide = 16384;
+// The largest picture accepted: per side, and in pixels. Every sheet the program
+// draws from fits with room to spare (a card set of 15 rows of 256-pixel cards is
+// 3840 high; the 1024 × 768 screen needs no larger background), and a picture
+// at the limit takes 64 MB decoded. Larger pictures are refused before decoding.
+constexpr int MaxSide = 8192;
+constexpr int64_t MaxPixels = int64_t{4096} * 4096;
+// Whether a picture of that size is accepted.
+inline bool SizeAccepted(int64_t width, int64_t height) {
+    return width > 0 && height > 0 && width <= MaxSide && height <= MaxSide &&
+           width * height <= MaxPixels;
+}
 // False when the bytes are no picture, are damaged or cut short, or the target gave up.
 bool Decode(const void* data, size_t size, const PixelTarget& target, AlphaMap& alpha);
 bool IsPng(const void* data, size_t size);

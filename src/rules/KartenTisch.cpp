@@ -5,6 +5,7 @@
 #include <iterator>
 #include <memory>
 
+#include "data/RegularFile.h"
 #include "rules/ByteWordReader.h"
 
 namespace {
@@ -82,9 +83,11 @@ int32_t KartenTisch::LoadGameDefinition(std::istream& stream, uint32_t seed) {
 }
 
 int32_t KartenTisch::LoadGameDefinitionFile(const std::string& path, uint32_t seed) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return ResultFail;
-    return LoadGameDefinition(file, seed);
+    std::string bytes;
+    if (RegularFile::Read(path, MaxDefinitionBytes, bytes) != RegularFile::Status::ok)
+        return ResultFail;
+    LoadGameDefinition(std::string_view(bytes), seed);
+    return ResultOk;
 }
 
 void KartenTisch::ParseTopLevel(ByteWordReader& words) {

@@ -112,10 +112,17 @@ public:
     // Rebuilds the game from a quick save: loads the definition afresh, drops the
     // dealt cards, creates the saved cards and gives them to the piles by id (the
     // n-th block of an id to the n-th pile of that id), and makes the loaded
-    // table the only undo state.
-    void ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes, uint32_t seed);
-    // The same from the file at path; ResultFail and no change when it cannot be read.
-    int32_t ReadQuickSave(const std::string& path, std::string_view definitionBytes, uint32_t seed);
+    // table the only undo state. A save whose cards are not exactly the deck
+    // the definition deals (the same cards, each as often) is refused: false,
+    // and the table stays as it was.
+    bool ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes,
+                       uint32_t seed);
+    // The same from the file at path; ResultFail and no change when it cannot
+    // be read or is refused.
+    int32_t ReadQuickSave(const std::string& path, std::string_view definitionBytes,
+                          uint32_t seed);
+    // Whether the save holds exactly the cards of the definition's deck.
+    bool QuickSaveMatchesDeck(const QuickSaveFile& save, std::string_view definitionBytes) const;
 
 private:
     void Clear();

@@ -38,8 +38,39 @@ bool KartenTisch::WriteQuickSave(const std::string& path) const {
     return ToQuickSave().WriteFile(path);
 }
 
-void KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes,
+namespace {
+
+// How often each card (suit × 13 + rank) occurs; cards outside the four suits
+// and thirteen ranks are counted apart, so they never match a deck.
+std::vector<int> CardCensus() {
+    return std::vector<int>(4 * 13 + 1, 0);
+}
+void CountCard(std::vector<int>& census, int suit, int rank) {
+    const bool known = suit >= Suit::KREUZ && suit <= Suit::HERZ && rank >= Rank::ASS &&
+                       rank <= Rank::KÖNIG;
+    ++census[known ? static_cast<size_t>(suit * 13 + rank) : census.size() - 1];
+}
+
+} // namespace
+
+bool KartenTisch::QuickSaveMatchesDeck(const QuickSaveFile& save,
+                                       std::string_view definitionBytes) const {
+    // The deck depends on the definition alone, not on the shuffle.
+    KartenTisch dealt;
+    dealt.settings = settings;
+    dealt.LoadGameDefinition(definitionBytes, 0);
+    std::vector<int> deckCards = CardCensus(), savedCards = CardCensus();
+    for (const Card* card : dealt.deck)
+        CountCard(deckCards, card->suit, card->rank);
+    for (const SavedPile& saved : save.piles)
+        for (const SavedCard& card : saved.cards)
+            CountCard(savedCards, card.suit, card.rank);
+    return deckCards == savedCards;
+}
+
+bool KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes,
                                 uint32_t seed) {
+    if (!QuickSaveMatchesDeck(save, definitionBytes)) return false;
     LoadGameDefinition(definitionBytes, seed);
     undoHistory.clear();
     undoIndex = -1;
@@ -94,12 +125,12 @@ void KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view defi
         pile->LayoutVisible();
     }
     PushUndoSnapshot(); // the loaded table is the only undo state
+    return true;
 }
 
 int32_t KartenTisch::ReadQuickSave(const std::string& path, std::string_view definitionBytes,
                                    uint32_t seed) {
     QuickSaveFile save;
     if (!save.ReadFile(path)) return ResultFail;
-    ReadQuickSave(save, definitionBytes, seed);
-    return ResultOk;
+    return ReadQuickSave(save, definitionBytes, seed) ? ResultOk : ResultFail;
 }

@@ -1,7 +1,9 @@
 #include "rules/QuickSaveFile.h"
 
 #include "data/PlayerFile.h"
+#include "data/RegularFile.h"
 #include "data/TextEncoding.h"
+#include "data/TextFileLimits.h"
 
 #include <cerrno>
 #include <climits>
@@ -201,8 +203,10 @@ void QuickSaveFile::Read(std::istream& in) {
 }
 
 bool QuickSaveFile::ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    std::string bytes;
+    if (RegularFile::Read(path, TextFileLimits::kQuickSaveBytes, bytes) != RegularFile::Status::ok)
+        return false;
+    std::istringstream in(std::move(bytes), std::ios::binary);
     Read(in);
     return true;
 }

@@ -53,7 +53,8 @@ public:
     static std::string PathFor(const std::string& categoryFolder, const std::string& gameFolder);
 
     void Read(std::istream& in);
-    // False when the file cannot be opened; the object is then unchanged.
+    // False when the file cannot be opened, is no regular file or is larger
+    // than TextFileLimits::kQuickSaveBytes; the object is then unchanged.
     bool ReadFile(const std::string& path);
 
     int CardCount() const;

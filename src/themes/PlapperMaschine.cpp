@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/ChangeTimes.h"
 #include "data/ArchiveMemberStream.h"
+#include "data/TextFileLimits.h"
 #include "data/TextFormatter.h"
 #include "media/DrawSprite.h"
 #include "media/SystemText.h"
@@ -33,7 +34,9 @@ std::string PlapperMaschine::ChatterFileName(const std::string& prefix, int lang
 
 void PlapperMaschine::LoadChatterFile(const std::string& prefix) {
     ArchiveMemberStream member;
-    if (!member.Open(app->gamesArchive.get(), ChatterFileName(prefix, app->language))) return;
+    if (!member.Open(app->gamesArchive.get(), ChatterFileName(prefix, app->language),
+                     TextFileLimits::kLanguageBytes))
+        return;
     LoadPhrases(*member.Stream());
 }
 

@@ -1,5 +1,6 @@
 #include "themes/PlapperPhrasen.h"
 
+#include "data/TextFileLimits.h"
 #include "data/WordReader.h"
 
 #include <string_view>
@@ -36,7 +37,7 @@ std::string PlapperPhrasen::Decode(const std::string& word) {
 }
 
 void PlapperPhrasen::Read(std::istream& input) {
-    WordReader reader(input, MaxEntryLength);
+    WordReader reader(input, MaxEntryLength, TextFileLimits::kLanguageWords);
     std::string word;
     while (reader.Next(word)) {
         const Section* open = nullptr;
@@ -45,7 +46,8 @@ void PlapperPhrasen::Read(std::istream& input) {
         if (!open) continue;
         PtrList<std::string, true>& list = this->*(open->list);
         while (reader.Next(word) && word != open->closer)
-            list.Append(new std::string(Decode(word)));
+            if (list.Count() < TextFileLimits::kLanguageEntries)
+                list.Append(new std::string(Decode(word)));
     }
 }
 

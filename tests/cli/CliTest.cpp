@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sstream>
 
 #include "CliRun.h"
@@ -184,12 +186,46 @@ TEST(Cli, MalformedMovesFilesAreUsageErrorsNamingTheLine) {
     CliResult badLayout = RunCli({"replay", "--game-file", kLadder, "--layout", "/nonexistent.sav",
                                   "--moves", dir.Write("ok.moves", "").string()});
     EXPECT_EQ(badLayout.status, 2);
-    // A layout of random bytes is read (and holds no cards) without a crash.
+    // A layout of random bytes is read without a crash; it holds none of the
+    // deck's cards, so it is refused.
     CliResult noise = RunCli({"replay", "--game-file", kLadder, "--layout",
                               dir.Write("noise.sav", RandomBytes(100000, 4)).string(), "--moves",
                               dir.Write("ok.moves", "").string()});
-    EXPECT_EQ(noise.status, 0);
-    EXPECT_EQ(noise.out, "not won\n");
+    EXPECT_EQ(noise.status, 2);
+    EXPECT_EQ(noise.out, "");
+}
+
+TEST(Cli, ReplayRefusesALayoutThatIsNotTheDeckAndMovesThatNeverEnd) {
+    TempDir dir;
+    const std::string moves = dir.Write("ok.moves", "").string();
+    // The ladder's own layout plays; with extra aces of hearts it is refused.
+    const std::string layout = TempDir::Read(Fixture("ladder-layout.sav"));
+    EXPECT_EQ(RunCli({"replay", "--game-file", kLadder, "--layout", Fixture("ladder-layout.sav"),
+                      "--moves", moves})
+                  .status,
+              0);
+    std::string conjured = layout.substr(0, layout.find("SICHTBAR_ENDE"));
+    for (int i = 0; i < 9950; ++i)
+        conjured += "KARTE:\t3\t0\n";
+    conjured += layout.substr(layout.find("SICHTBAR_ENDE"));
+    CliResult extra = RunCli({"replay", "--game-file", kLadder, "--layout",
+                              dir.Write("extra.sav", conjured).string(), "--moves", moves});
+    EXPECT_EQ(extra.status, 2);
+    EXPECT_NE(extra.err.find("not the deck"), std::string::npos) << extra.err;
+    EXPECT_EQ(extra.out, "");
+
+    // Endless or blocking inputs are refused at once.
+    const std::string fifo = (dir / "fifo.moves").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& endless : {std::string("/dev/zero"), std::string("/dev/urandom"), fifo}) {
+        CliResult result = RunCli({"replay", "--game-file", kLadder, "--moves", endless});
+        EXPECT_EQ(result.status, 2) << endless;
+        EXPECT_NE(result.err.find("not a regular file"), std::string::npos) << result.err;
+    }
+    CliResult huge = RunCli({"replay", "--game-file", kLadder, "--moves",
+                             dir.Write("huge.moves", std::string(5 << 20, '\n')).string()});
+    EXPECT_EQ(huge.status, 2);
+    EXPECT_NE(huge.err.find("larger than"), std::string::npos) << huge.err;
 }
 
 TEST(Cli, LintReportsProblemsWithTheirPositionsAndPassesACleanGame) {

@@ -149,11 +149,15 @@ TEST(Configuration, RandomBytesGiveDefaultsWithoutHanging) {
         EXPECT_TRUE(config.ReadConfigurationFile(dir / "random.cfg"));
         EXPECT_TRUE(SameSettings(config, Configuration{}));
     }
-    // A 10 MB word without any white space.
-    dir.Write("long.cfg", std::string(10 * 1024 * 1024, 'A') + " SOUND: 7");
+    // A word of 60 KB without any white space is cut, and the key after it read;
+    // a 10 MB file is beyond the settings' size limit and not read at all.
+    dir.Write("long.cfg", std::string(60 * 1024, 'A') + " SOUND: 7");
     Configuration config;
     EXPECT_TRUE(config.ReadConfigurationFile(dir / "long.cfg"));
     EXPECT_EQ(config.soundVolume, 7);
+    dir.Write("huge.cfg", std::string(10 * 1024 * 1024, 'A') + " SOUND: 7");
+    EXPECT_FALSE(config.ReadConfigurationFile(dir / "huge.cfg"));
+    EXPECT_EQ(config.soundVolume, 100);
 }
 
 TEST(Configuration, WriteIntoMissingFolderFailsCleanly) {

@@ -66,6 +66,7 @@ seed quick_save '' tests/fixtures/**/*.sav
 seed move_script '' tests/fixtures/**/*.moves
 seed configuration '' $here/seeds/configuration/*
 seed statistics '' $here/seeds/statistics/*
+seed intro_reader '' $here/seeds/intro_reader/*
 small_wavs=()
 for wav in "$data_build"/stage/base/Sounds/**/*.wav; do
   [ "$(stat -c %s "$wav")" -le 32768 ] && small_wavs+=("$wav")

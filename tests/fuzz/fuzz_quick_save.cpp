@@ -7,6 +7,8 @@
 #include "rules/KartenTisch.h"
 #include "rules/MovePlayer.h"
 
+#include <utility>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::istringstream input = InputStream(data, size);
     QuickSaveFile save;
@@ -25,8 +27,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     again.Read(written);
     FUZZ_CHECK(again.ToText() == text, "a written save reads back differently");
 
+    // A save is taken only when its cards are exactly the deck; a refused one
+    // leaves the table as it was. Klondike's deck holds every card once, so the
+    // save made the deck (first copies kept, missing cards on a last block)
+    // must be taken.
     KartenTisch table;
-    table.ReadQuickSave(save, KlondikeDefinition(), 1);
+    const bool accepted = table.ReadQuickSave(save, KlondikeDefinition(), 1);
+    FUZZ_CHECK(accepted == table.QuickSaveMatchesDeck(save, KlondikeDefinition()),
+               "taken or refused against the deck check");
+    if (!accepted) {
+        FUZZ_CHECK(table.piles.Count() == 0 && table.deck.Count() == 0,
+                   "a refused save changed the table");
+        bool seen[52] = {};
+        for (SavedPile& pile : save.piles)
+            std::erase_if(pile.cards, [&](const SavedCard& card) {
+                return std::exchange(seen[card.suit * 13 + card.rank], true);
+            });
+        if (save.piles.empty()) save.piles.push_back({1, {}, true});
+        for (int card = 0; card < 52; ++card)
+            if (!seen[card]) save.piles.back().cards.push_back({card / 13, card % 13, card % 2 == 0});
+        FUZZ_CHECK(table.ReadQuickSave(save, KlondikeDefinition(), 1), "the deck was refused");
+    }
     int onPiles = 0;
     for (const KartenStapel* pile : table.piles)
         onPiles += pile->TotalCount();

@@ -249,4 +249,77 @@ TEST(PictureDecoder, AHeaderClaimingAHugePictureIsRefusedBeforeAnyRoomIsAsked) {
     EXPECT_FALSE(asked);
 }
 
+std::string BlankPng(int width, int height) {
+    return MakePng(width, height, [](int, int) { return 0xFF204060u; });
+}
+
+// A small PNG whose header claims another size, with the header's checksum
+// made right again: a picture of few bytes and many pixels.
+std::string PngClaiming(uint32_t width, uint32_t height) {
+    std::string bytes = BlankPng(4, 4);
+    for (int i = 0; i < 4; ++i) {
+        bytes[16 + i] = static_cast<char>(width >> (24 - 8 * i));
+        bytes[20 + i] = static_cast<char>(height >> (24 - 8 * i));
+    }
+    uint32_t crc = 0xFFFFFFFFu; // over the chunk type and data: bytes 12 … 28
+    for (size_t i = 12; i < 29; ++i) {
+        crc ^= static_cast<uint8_t>(bytes[i]);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    crc ^= 0xFFFFFFFFu;
+    for (int i = 0; i < 4; ++i)
+        bytes[29 + i] = static_cast<char>(crc >> (24 - 8 * i));
+    return bytes;
+}
+
+TEST(PictureDecoder, PicturesLargerThanAnySheetNeedsAreRefusedBeforeDecoding) {
+    EXPECT_TRUE(PictureDecoder::SizeAccepted(1056, 3840)); // a card set of 15 rows
+    EXPECT_TRUE(PictureDecoder::SizeAccepted(PictureDecoder::MaxSide, 16));
+    EXPECT_FALSE(PictureDecoder::SizeAccepted(PictureDecoder::MaxSide + 1, 16));
+    EXPECT_FALSE(PictureDecoder::SizeAccepted(4097, 4096)); // beyond the pixel budget
+    EXPECT_FALSE(PictureDecoder::SizeAccepted(0, 16));
+
+    AlphaMap alpha;
+    // Few bytes, many pixels: refused without asking for room, so nothing is allocated.
+    for (auto [width, height] : {std::pair{16384u, 16384u}, std::pair{4100u, 4100u}}) {
+        const std::string bytes = PngClaiming(width, height);
+        int w = 0, h = 0;
+        EXPECT_FALSE(PictureDecoder::PngSize(bytes.data(), bytes.size(), w, h)) << width;
+        bool asked = false;
+        EXPECT_FALSE(PictureDecoder::Decode(
+            bytes.data(), bytes.size(),
+            [&](int, int, int&) -> uint32_t* {
+                asked = true;
+                return nullptr;
+            },
+            alpha))
+            << width;
+        EXPECT_FALSE(asked) << width;
+    }
+    // The same trick within the limits gets as far as asking for room.
+    const std::string small = PngClaiming(64, 64);
+    bool asked = false;
+    PictureDecoder::Decode(
+        small.data(), small.size(),
+        [&](int, int, int&) -> uint32_t* {
+            asked = true;
+            return nullptr;
+        },
+        alpha);
+    EXPECT_TRUE(asked);
+    // A long strip within both limits still decodes.
+    const std::string strip = BlankPng(PictureDecoder::MaxSide, 2);
+    std::vector<uint32_t> pixels;
+    EXPECT_TRUE(PictureDecoder::Decode(
+        strip.data(), strip.size(),
+        [&](int width, int height, int& pitch) {
+            pixels.resize(static_cast<size_t>(width) * height);
+            pitch = width;
+            return pixels.data();
+        },
+        alpha));
+    EXPECT_EQ(pixels[PictureDecoder::MaxSide + 5], 0xFF204060u);
+}
+
 } // namespace

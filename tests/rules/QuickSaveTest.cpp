@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include <unistd.h>
 
@@ -76,16 +78,18 @@ TEST(QuickSave, LargeClockKeepsSixSignificantDigitsAndTheGameFoldersAreMade) {
 TEST(QuickSave, ABlockWithAnUnknownIdLeavesItsCardsInTheDeckOnNoPile) {
     const std::string game = LadderGame();
     auto table = LoadTable(game);
+    // The ladder's deck: ace to four of diamonds (suit 1) and of hearts (suit 3).
     QuickSaveFile save;
     save.piles.push_back({99, {{1, 0, false}, {3, 0, false}}, true});
-    save.piles.push_back({5, {{1, 5, false}, {7, 1, false}}, true}); // suit 7 is dropped
-    save.piles.push_back({5, {{1, 6, true}}, true}); // the same id again adds to that pile
-    table->ReadQuickSave(save, game, 1);
-    EXPECT_EQ(table->deck.Count(), 4);
+    save.piles.push_back({5, {{1, 1, false}}, true});
+    save.piles.push_back({5, {{1, 2, true}}, true}); // the same id again adds to that pile
+    save.piles.push_back({1, {{3, 1, true}, {3, 2, true}, {1, 3, true}, {3, 3, true}}, true});
+    ASSERT_TRUE(table->ReadQuickSave(save, game, 1));
+    EXPECT_EQ(table->deck.Count(), 8);
     int onPiles = 0;
     for (KartenStapel* pile : table->piles)
         onPiles += pile->TotalCount();
-    EXPECT_EQ(onPiles, 2);
+    EXPECT_EQ(onPiles, 6);
     KartenStapel* five = table->PilesWithId(5).front();
     EXPECT_EQ(five->VisibleCount(), 1);
     EXPECT_EQ(five->FaceDownCount(), 1);
@@ -109,4 +113,44 @@ TEST(QuickSave, SavingTwiceKeepsOnlyTheSecondAndAMissingFileChangesNothing) {
     EXPECT_EQ(TableText(*table), before);
     EXPECT_EQ(table->undoIndex, 0);
     std::remove(path.c_str());
+}
+
+TEST(QuickSave, ASaveIsTakenOnlyWhenItsCardsAreExactlyTheDeck) {
+    const std::string game = LadderGame();
+    auto table = LoadTable(game);
+    Play(*table, "auto 4 1");
+    const QuickSaveFile good = table->ToQuickSave();
+    ASSERT_EQ(good.CardCount(), 8);
+    EXPECT_TRUE(table->QuickSaveMatchesDeck(good, game));
+
+    // Changes the first pile block that holds cards.
+    auto changed = [&](const std::function<void(std::vector<SavedCard>&)>& change) {
+        QuickSaveFile save = good;
+        for (SavedPile& pile : save.piles)
+            if (!pile.cards.empty()) {
+                change(pile.cards);
+                break;
+            }
+        return save;
+    };
+    const std::vector<QuickSaveFile> refused = {
+        // Extra aces conjured onto a pile.
+        changed([](auto& cards) { cards.insert(cards.end(), 50, SavedCard{3, 0, false}); }),
+        // A card gone.
+        changed([](auto& cards) { cards.pop_back(); }),
+        // The right count, but a black king in place of a red card.
+        changed([](auto& cards) { cards.front() = SavedCard{0, 12, false}; }),
+        // A card that is no card at all.
+        changed([](auto& cards) { cards.front() = SavedCard{4, 0, false}; }),
+    };
+    const std::string before = TableText(*table);
+    for (size_t i = 0; i < refused.size(); ++i) {
+        EXPECT_FALSE(table->QuickSaveMatchesDeck(refused[i], game)) << i;
+        EXPECT_FALSE(table->ReadQuickSave(refused[i], game, 2)) << i;
+        EXPECT_EQ(TableText(*table), before) << i; // the game goes on unchanged
+    }
+    // Blocks may be reordered and cards moved between piles: still the same deck.
+    QuickSaveFile shuffled = good;
+    std::reverse(shuffled.piles.begin(), shuffled.piles.end());
+    EXPECT_TRUE(table->ReadQuickSave(shuffled, game, 2));
 }

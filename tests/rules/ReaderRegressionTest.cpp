@@ -35,12 +35,14 @@ TEST(ReaderRegression, QuickSaveGivesEachPileOfASharedIdItsOwnCardsBack) {
     QuickSaveFile save;
     save.Read(text);
     auto loaded = LoadTable(kSharedIdGame, 9);
-    loaded->ReadQuickSave(save, kSharedIdGame, 9);
+    ASSERT_TRUE(loaded->ReadQuickSave(save, kSharedIdGame, 9));
     for (int p = 0; p < 3; ++p)
         EXPECT_EQ(PileCards(*loaded->piles[p]), PileCards(*dealt->piles[p])) << "pile " << p;
     // A third block of the shared id has no pile of its own and joins the first.
-    save.piles.push_back({2, {{0, 12, false}}, true});
-    loaded->ReadQuickSave(save, kSharedIdGame, 9);
+    const SavedCard moved = save.piles[0].cards.back();
+    save.piles[0].cards.pop_back();
+    save.piles.push_back({2, {moved}, true});
+    ASSERT_TRUE(loaded->ReadQuickSave(save, kSharedIdGame, 9));
     EXPECT_EQ(loaded->piles[1]->VisibleCount(), 4);
     EXPECT_EQ(loaded->piles[2]->VisibleCount(), 4);
 }
