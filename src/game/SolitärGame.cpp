@@ -15,6 +15,7 @@
 #include "menu/GUIElement.h"
 #include "platform/PlatformTimer.h"
 #include "platform/Texture.h"
+#include "rules/SolverTask.h"
 
 #include <algorithm>
 
@@ -107,6 +108,8 @@ void SolitärGame::LoadGameDefinition(GameCategory* newCategory, GameInfo* newGa
     gameInfo = newGameInfo;
     CopySettingsToTable();
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    ClearHelp();
+    definitionBytes.assign(text);
     table.LoadGameDefinition(text, seed.value_or(PlatformTimer::TickCount()));
     ResetAfterLoad();
     SyncStatistics();
@@ -114,6 +117,7 @@ void SolitärGame::LoadGameDefinition(GameCategory* newCategory, GameInfo* newGa
 
 void SolitärGame::ResetAfterLoad() {
     // The old cards are gone: nothing may still point at them.
+    ClearHelp();
     grabbedCard = nullptr;
     buttonHeld = dragMoved = false;
     doubleClickLockout = 0.0;
@@ -171,6 +175,7 @@ void SolitärGame::Update() {
         for (KartenStapel* pile : piles)
             pile->dropHighlight = false;
         UpdateHighlights();
+        UpdateHelp();
         table.UpdatePiles(app->realFrameTime);
         StepBounce();
         table.UpdateTimeScore(app->frameTime);
@@ -262,6 +267,7 @@ void SolitärGame::Render() {
     }
     for (int slot = 0; slot <= 8; ++slot)
         if (elementActive[slot] && elements[slot]) elements[slot]->Draw(0.0f, 0.0f);
+    DrawHelpNotice();
     DrawStatusBar();
     if (idleTime >= hintDelay && app->showInfos && sceneMode == ModePlaying) RuleHint();
 }
