@@ -34,6 +34,9 @@ constexpr float statusMargin = 12.0f;
 constexpr long long maxBackgroundTiles = 16384;
 
 constexpr int uiTextWon = 63;
+constexpr int uiTextDeal = 117;
+// Deals drawn at random are numbered 1 … this, short enough to read out.
+constexpr uint32_t kDealNumbers = 1000000000u;
 
 } // namespace
 
@@ -110,7 +113,10 @@ void SolitärGame::LoadGameDefinition(GameCategory* newCategory, GameInfo* newGa
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     ClearHelp();
     definitionBytes.assign(text);
-    table.LoadGameDefinition(text, seed.value_or(PlatformTimer::TickCount()));
+    // Every deal has a number, the seed it is dealt from: --seed N and
+    // 'kartenhaus-cli deal --seed N' deal the same table.
+    dealNumber = seed.value_or(PlatformTimer::TickCount() % kDealNumbers + 1);
+    table.LoadGameDefinition(text, dealNumber);
     ResetAfterLoad();
     SyncStatistics();
 }
@@ -229,7 +235,8 @@ void SolitärGame::DrawCards() {
 
 void SolitärGame::DrawStatusBar() {
     BitmapText& caption = captionText;
-    const std::string text = StatusCaption();
+    const std::string text =
+        StatusCaption() + "   " + app->UiTextOrEmpty(uiTextDeal) + " " + std::to_string(dealNumber);
     if (text != captionShown) {
         caption.SetText(text);
         caption.SetSize(statusTextSize);

@@ -191,6 +191,8 @@ public:
     KartenStapel* hintPile = nullptr;
     KartenStapel* hintTarget = nullptr;
     static constexpr uint32_t HintKey = 0x72; // F3
+    // The number of the running deal (the seed it was dealt from).
+    uint32_t DealNumber() const { return dealNumber; }
 
     // The table model: piles, deck, goalPileIds, undo history, score and clock.
     KartenTisch table;
@@ -269,6 +271,7 @@ private:
     long long TableStamp() const;
     bool ShortcutKey(uint32_t key);
 
+    uint32_t dealNumber = 0;
     HelpSituation help = HelpSituation::Idle;
     std::unique_ptr<SolverTask> solverTask;
     std::string definitionBytes; // of the running game, for the searches' copies

@@ -39,6 +39,7 @@ protected:
 
 TEST_F(HelpTest, TheHintKeyMarksALegalFirstMoveOfAWinningLine) {
     Open("freecell", "freecell", 1);
+    EXPECT_EQ(Game().DealNumber(), 1u) << "the seed is the deal number";
     Key(SolitärGame::HintKey);
     Frames(1);
     EXPECT_NE(Game().Help(), HelpSituation::Idle);
