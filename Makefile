@@ -37,6 +37,12 @@ package: build
 
 bench: build
 	@for b in $(BUILD)/tests/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	@echo "solver: FreeCell, numbered deals 1-200"
+	@$(BUILD)/kartenhaus-cli survey --data $(BUILD)/data --game freecell/freecell --seeds 1-200 --microsoft
+	@echo "solver: Klondike (draw one), deals 1-50"
+	@$(BUILD)/kartenhaus-cli survey --data $(BUILD)/data --game klondike/klondike --seeds 1-50 --max-seconds 10
+	@if command -v kpat >/dev/null; then echo "kpat, same deals:"; \
+	  time kpat --solve Freecell --start 1 --end 200; time kpat --solve Klondike --start 1 --end 50; fi
 
 # Every test built with address and undefined-behaviour sanitizers; any report
 # fails its test. The build-time generators run without leak checks (their

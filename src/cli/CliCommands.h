@@ -11,3 +11,5 @@ int RunDeal(const CliOptions& options);
 int RunReplay(const CliOptions& options);
 int RunLint(const CliOptions& options);
 int RunSoak(const CliOptions& options);
+int RunSolve(const CliOptions& options);
+int RunSurvey(const CliOptions& options);

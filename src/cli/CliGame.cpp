@@ -11,6 +11,7 @@
 #include "data/RegularFile.h"
 #include "data/TextEncoding.h"
 #include "rules/KartenTisch.h"
+#include "rules/MicrosoftDeal.h"
 
 namespace {
 
@@ -67,6 +68,16 @@ bool ReadDefinitionBytes(const CliOptions& options, std::string& bytes, std::str
     }
     bytes.assign(data->begin(), data->end());
     return true;
+}
+
+bool DealTable(KartenTisch& table, const std::string& bytes, uint32_t seed, bool microsoft,
+               std::string& error) {
+    table.LoadGameDefinition(std::string_view(bytes), seed);
+    if (!microsoft) return true;
+    if (DealMicrosoft(table, bytes, seed)) return true;
+    error = "this game is not dealt face up onto eight columns of 7, 7, 7, 7, 6, 6, 6, 6 "
+            "cards, so the FreeCell deal numbers do not apply";
+    return false;
 }
 
 uint32_t ChooseSeed(const CliOptions& options) {

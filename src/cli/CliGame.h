@@ -17,6 +17,11 @@ bool ReadDefinitionBytes(const CliOptions& options, std::string& bytes, std::str
 // valid UTF-8 and holds characters beyond ASCII.
 bool ReadDefinitionFile(const std::string& path, std::string& bytes);
 
+// Deals the game with seed, or as the numbered FreeCell deal when microsoft is
+// set. False with a message in error when the game does not fit that numbering.
+bool DealTable(KartenTisch& table, const std::string& bytes, uint32_t seed, bool microsoft,
+               std::string& error);
+
 // --seed, or the millisecond clock as in the game.
 uint32_t ChooseSeed(const CliOptions& options);
 

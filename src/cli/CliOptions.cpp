@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -23,6 +24,23 @@ bool ParseCount(const std::string& text, int& value) {
     return true;
 }
 
+bool ParseSeconds(const std::string& text, double& value) {
+    char* end = nullptr;
+    double parsed = std::strtod(text.c_str(), &end);
+    if (text.empty() || end != text.c_str() + text.size() || !(parsed > 0.0) || parsed > 1e6)
+        return false;
+    value = parsed;
+    return true;
+}
+
+// "A-B" with A <= B, both seeds.
+bool ParseSeedRange(const std::string& text, uint32_t& first, uint32_t& last) {
+    size_t dash = text.find('-');
+    if (dash == std::string::npos) return false;
+    std::string a = text.substr(0, dash), b = text.substr(dash + 1);
+    return ParseSeed(a.c_str(), first) && ParseSeed(b.c_str(), last) && first <= last;
+}
+
 size_t FolderSplit(const std::string& game) {
     return game.find_first_of("/\\");
 }
@@ -39,6 +57,8 @@ const char* CliOptions::Usage() {
            "  replay   deal (or load) a game, apply a file of moves, tell whether it is won\n"
            "  lint     check .game files for problems an author wants to know about\n"
            "  soak     play many games with random moves and check the table after each\n"
+           "  solve    search a deal for a winning line\n"
+           "  survey   solve a range of deals and count how many can be won\n"
            "\n"
            "Run 'kartenhaus-cli COMMAND --help' for the options of a command.\n";
 }
@@ -47,10 +67,11 @@ const char* CliOptions::CommandHelp(CliCommand command) {
     switch (command) {
     case CliCommand::Deal:
         return "usage: kartenhaus-cli deal (--data DIR --game CAT/GAME | --game-file FILE.game)\n"
-               "                          [--seed N]\n"
+               "                          [--seed N [--microsoft]]\n"
                "\n"
                "Loads the game, shuffles and deals it and prints the dealt table in the\n"
                "quick-save format (it can be saved and given to 'replay --layout').\n"
+               "With --microsoft, N is a deal number of the FreeCell numbering (see 'solve').\n"
                "\n"
                "  --data DIR         the data directory; the game is looked up as\n"
                "                     CAT\\GAME\\GAME.game in DIR/games.gob, then in\n"
@@ -80,6 +101,7 @@ const char* CliOptions::CommandHelp(CliCommand command) {
                "\n"
                "  --data, --game, --game-file, --seed   as for 'deal'\n"
                "  --layout FILE.sav  start from this quick-save table instead of a deal\n"
+               "  --microsoft        --seed N is a deal number of the FreeCell numbering\n"
                "  --moves FILE       the moves\n"
                "  --print            print the table after every move\n"
                "\n"
@@ -118,6 +140,44 @@ const char* CliOptions::CommandHelp(CliCommand command) {
                "\n"
                "exit status: 0 no invariant broken, 1 an invariant broken (the game, seed,\n"
                "step and move are printed), 2 usage error or unreadable file\n";
+    case CliCommand::Solve:
+        return "usage: kartenhaus-cli solve (--data DIR --game CAT/GAME | --game-file FILE.game)\n"
+               "                           [--seed N [--microsoft] | --layout FILE.sav]\n"
+               "                           [--max-nodes N] [--max-seconds S] [--moves-out FILE]\n"
+               "\n"
+               "Deals the game (or loads a quick-save table) and searches it for a winning\n"
+               "line with the game's own rules. The search sees every card, face-down ones\n"
+               "too, as in a game with all cards open. It prints one of\n"
+               "  won N moves        a winning line of N moves was found\n"
+               "  impossible         no line wins: every reachable table was searched\n"
+               "  unknown (LIMIT)    a limit ended the search first\n"
+               "followed by the tables searched and the time taken.\n"
+               "\n"
+               "  --data, --game, --game-file, --seed, --layout   as for 'replay'\n"
+               "  --microsoft        N is a deal number of the FreeCell numbering (1 ...\n"
+               "                     2147483647); for games dealt face up onto eight\n"
+               "                     columns of 7, 7, 7, 7, 6, 6, 6, 6 cards\n"
+               "  --max-nodes N      most tables the search keeps (default 300000)\n"
+               "  --max-seconds S    most seconds it searches (default 30)\n"
+               "  --moves-out FILE   write the winning line as a moves file for 'replay'\n"
+               "\n"
+               "exit status: 0 searched (whatever the verdict), 2 usage error or unreadable file\n";
+    case CliCommand::Survey:
+        return "usage: kartenhaus-cli survey (--data DIR --game CAT/GAME | --game-file FILE.game)\n"
+               "                            --seeds A-B [--microsoft] [--jobs N]\n"
+               "                            [--max-nodes N] [--max-seconds S]\n"
+               "\n"
+               "Solves the deals with seeds A to B (as 'solve' does each) and prints how\n"
+               "many were won, impossible and unknown, the win rate with its 95 % confidence\n"
+               "interval (Wilson; unknown deals count as not won) and the time per deal\n"
+               "(median and maximum) and in all.\n"
+               "\n"
+               "  --seeds A-B        the first and last seed (or deal number)\n"
+               "  --microsoft        the seeds are deal numbers of the FreeCell numbering\n"
+               "  --jobs N           deals solved at once on N threads (default 1)\n"
+               "  --max-nodes N, --max-seconds S   limits per deal, as for 'solve'\n"
+               "\n"
+               "exit status: 0 surveyed, 2 usage error or unreadable file\n";
     case CliCommand::None:
         break;
     }
@@ -152,13 +212,22 @@ bool CliOptions::Parse(int argc, char** argv, std::string& error) {
         command = CliCommand::Lint;
     else if (word == "soak")
         command = CliCommand::Soak;
+    else if (word == "solve")
+        command = CliCommand::Solve;
+    else if (word == "survey")
+        command = CliCommand::Survey;
     else {
         error = "unknown command \"" + word + "\"";
         return false;
     }
 
+    const bool solving = command == CliCommand::Solve || command == CliCommand::Survey;
     for (int i = 2; i < argc; ++i) {
         std::string option = argv[i];
+        if (command == CliCommand::Deal && option == "--microsoft") {
+            microsoft = true;
+            continue;
+        }
         if (option == "--help" || option == "-h") {
             help = true;
             return true;
@@ -194,7 +263,43 @@ bool CliOptions::Parse(int argc, char** argv, std::string& error) {
                 return false;
             }
             seed = parsed;
-        } else if (command == CliCommand::Replay && option == "--layout") {
+        } else if ((solving || command == CliCommand::Replay) && option == "--microsoft") {
+            microsoft = true;
+        } else if (solving && option == "--max-nodes") {
+            std::string text;
+            if (!value(text)) return false;
+            int parsed = 0;
+            if (!ParseCount(text, parsed)) {
+                error = "--max-nodes needs a number from 1 to 1000000, not \"" + text + "\"";
+                return false;
+            }
+            maxNodes = parsed;
+        } else if (solving && option == "--max-seconds") {
+            std::string text;
+            if (!value(text)) return false;
+            if (!ParseSeconds(text, maxSeconds)) {
+                error = "--max-seconds needs a number of seconds above 0, not \"" + text + "\"";
+                return false;
+            }
+        } else if (command == CliCommand::Solve && option == "--moves-out") {
+            if (!value(movesOut)) return false;
+        } else if (command == CliCommand::Survey && option == "--jobs") {
+            std::string text;
+            if (!value(text)) return false;
+            if (!ParseCount(text, jobs) || jobs > 256) {
+                error = "--jobs needs a number from 1 to 256, not \"" + text + "\"";
+                return false;
+            }
+        } else if (command == CliCommand::Survey && option == "--seeds") {
+            std::string text;
+            if (!value(text)) return false;
+            if (!ParseSeedRange(text, firstSeed, lastSeed)) {
+                error = "--seeds needs A-B with 0 <= A <= B, not \"" + text + "\"";
+                return false;
+            }
+            seedRange = true;
+        } else if ((command == CliCommand::Replay || command == CliCommand::Solve) &&
+                   option == "--layout") {
             if (!value(layout)) return false;
         } else if (command == CliCommand::Replay && option == "--moves") {
             if (!value(moves)) return false;
@@ -248,6 +353,22 @@ bool CliOptions::Parse(int argc, char** argv, std::string& error) {
     }
     if (command == CliCommand::Replay && moves.empty()) {
         error = "replay needs --moves FILE";
+        return false;
+    }
+    if (command == CliCommand::Survey && !seedRange) {
+        error = "survey needs --seeds A-B";
+        return false;
+    }
+    if (microsoft && !seed && !seedRange) {
+        error = "--microsoft needs the deal number as --seed N";
+        return false;
+    }
+    if (microsoft && ((seed && *seed == 0) || (seedRange && firstSeed == 0))) {
+        error = "the FreeCell deal numbers start at 1";
+        return false;
+    }
+    if (command == CliCommand::Solve && seed && !layout.empty()) {
+        error = "give either --seed or --layout, not both";
         return false;
     }
     return true;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { None, Deal, Replay, Lint, Soak };
+enum class CliCommand { None, Deal, Replay, Lint, Soak, Solve, Survey };
 
 class CliOptions {
 public:
@@ -24,6 +24,14 @@ public:
     std::vector<std::string> files; // lint and soak
     int games = 10;                 // soak: games per definition
     int steps = 300;                // soak: random steps per game
+    bool microsoft = false;         // --microsoft: the seed is a numbered FreeCell deal
+    long long maxNodes = 300000;    // solve, survey: tables the search may keep
+    double maxSeconds = 30.0;       // solve, survey: time per deal
+    std::string movesOut;           // solve: --moves-out
+    uint32_t firstSeed = 0;         // survey: --seeds A-B
+    uint32_t lastSeed = 0;
+    bool seedRange = false;
+    int jobs = 1; // survey: deals solved at once
 
     // Category and game folder of --game, split at the first '/' or '\'.
     std::string CategoryFolder() const;

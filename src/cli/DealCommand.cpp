@@ -12,7 +12,10 @@ int RunDeal(const CliOptions& options) {
         return kExitUsage;
     }
     KartenTisch table;
-    table.LoadGameDefinition(std::string_view(bytes), ChooseSeed(options));
+    if (!DealTable(table, bytes, ChooseSeed(options), options.microsoft, error)) {
+        std::cerr << "kartenhaus-cli deal: " << error << '\n';
+        return kExitUsage;
+    }
     // The goal bonus the first frame would show; no time has passed yet.
     table.UpdateTimeScore(0.0);
     table.ToQuickSave().Write(std::cout);

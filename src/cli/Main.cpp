@@ -27,6 +27,10 @@ int main(int argc, char** argv) {
         return RunLint(options);
     case CliCommand::Soak:
         return RunSoak(options);
+    case CliCommand::Solve:
+        return RunSolve(options);
+    case CliCommand::Survey:
+        return RunSurvey(options);
     case CliCommand::None:
         break;
     }

@@ -43,7 +43,10 @@ int RunReplay(const CliOptions& options) {
     KartenTisch table;
     const uint32_t seed = ChooseSeed(options);
     if (options.layout.empty()) {
-        table.LoadGameDefinition(std::string_view(bytes), seed);
+        if (!DealTable(table, bytes, seed, options.microsoft, error)) {
+            std::cerr << "kartenhaus-cli replay: " << error << '\n';
+            return kExitUsage;
+        }
     } else {
         QuickSaveFile save;
         if (!save.ReadFile(options.layout)) {

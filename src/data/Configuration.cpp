@@ -58,6 +58,8 @@ void Configuration::ReadConfiguration(std::istream& input) {
             streamInt(animationTheme);
         else if (word == "HINTERGRUNDANIS_PROP:")
             streamInt(animationLevel);
+        else if (word == "AUTOFERTIG:")
+            autoFinish = atoiValue() != 0;
     }
 }
 
@@ -83,6 +85,9 @@ void Configuration::WriteConfiguration(std::ostream& output) const {
     line("MAUS:", cursorStyle);
     line("HINTERGRUNDANIS:", animationTheme);
     line("HINTERGRUNDANIS_PROP:", animationLevel);
+    // The optional key is written only when it differs from its default, so a
+    // file of default settings stays exactly what it always was.
+    if (!autoFinish) line("AUTOFERTIG:", 0);
     output << text.str();
 }
 

@@ -35,6 +35,8 @@ struct Configuration {
     int32_t cursorStyle = 0;            // MAUS: 0, 1, 2
     int32_t animationTheme = 0;         // HINTERGRUNDANIS: 0 jungle, 1 saloon
     int32_t animationLevel = 1;         // HINTERGRUNDANIS_PROP: 0 off, 1 seldom, 2 often
+    // An optional key that older readers skip.
+    bool autoFinish = true; // AUTOFERTIG: the cards fly home once the rest is certain
 
     // Puts every setting back to its default.
     void ResetConfiguration() { *this = Configuration{}; }

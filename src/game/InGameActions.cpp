@@ -224,7 +224,37 @@ void SolitärGame::ElementAction(int id) {
     }
 }
 
+bool SolitärGame::ShortcutKey(uint32_t key) {
+    if (key == VirtualKey::Control) controlHeld = true;
+    if (key == VirtualKey::Shift) shiftHeld = true;
+    // While the player types to a character, every key is the character's.
+    if (sceneMode != ModePlaying || app->paused ||
+        ThemeHooks::ChatterBusy(app->chatterLeft.get()) ||
+        ThemeHooks::ChatterBusy(app->chatterRight.get()))
+        return false;
+    const uint32_t newDeal = VirtualKey::F1 + 1; // F2
+    if (key == HintKey) {
+        RequestHint();
+        return true;
+    }
+    if (key == newDeal || (controlHeld && key == 'N')) {
+        ElementAction(IdNewGame);
+        return true;
+    }
+    if (!controlHeld) return false;
+    if (key == 'Z' && !shiftHeld) {
+        UndoStep();
+        return true;
+    }
+    if (key == 'Y' || (key == 'Z' && shiftHeld)) {
+        RedoStep();
+        return true;
+    }
+    return false;
+}
+
 void SolitärGame::OnKeyDown(uint32_t key) {
+    if (ShortcutKey(key)) return;
     if (sceneMode == ModePlaying) {
         ThemeHooks::ChatterKeyDown(app->chatterLeft.get(), key);
         ThemeHooks::ChatterKeyDown(app->chatterRight.get(), key);
@@ -233,6 +263,8 @@ void SolitärGame::OnKeyDown(uint32_t key) {
 }
 
 void SolitärGame::OnKeyUp(uint32_t key) {
+    if (key == VirtualKey::Control) controlHeld = false;
+    if (key == VirtualKey::Shift) shiftHeld = false;
     if (sceneMode == ModePlaying) {
         ThemeHooks::ChatterKeyUp(app->chatterLeft.get(), key);
         ThemeHooks::ChatterKeyUp(app->chatterRight.get(), key);
@@ -257,7 +289,7 @@ void SolitärGame::OnKeyUp(uint32_t key) {
         }
         return;
     }
-    if (key != keyH) return;
+    if (key != keyH || controlHeld) return;
     // H is a letter the player may be typing to a character.
     if (ThemeHooks::ChatterBusy(app->chatterLeft.get()) ||
         ThemeHooks::ChatterBusy(app->chatterRight.get()))

@@ -15,6 +15,7 @@
 #include "menu/GUIElement.h"
 #include "platform/PlatformTimer.h"
 #include "platform/Texture.h"
+#include "rules/SolverTask.h"
 
 #include <algorithm>
 
@@ -33,6 +34,9 @@ constexpr float statusMargin = 12.0f;
 constexpr long long maxBackgroundTiles = 16384;
 
 constexpr int uiTextWon = 63;
+constexpr int uiTextDeal = 117;
+// Deals drawn at random are numbered 1 … this, short enough to read out.
+constexpr uint32_t kDealNumbers = 1000000000u;
 
 } // namespace
 
@@ -111,13 +115,19 @@ void SolitärGame::LoadGameDefinition(GameCategory* newCategory, GameInfo* newGa
     gameInfo = newGameInfo;
     CopySettingsToTable();
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    table.LoadGameDefinition(text, seed.value_or(PlatformTimer::TickCount()));
+    ClearHelp();
+    definitionBytes.assign(text);
+    // Every deal has a number, the seed it is dealt from: --seed N and
+    // 'kartenhaus-cli deal --seed N' deal the same table.
+    dealNumber = seed.value_or(PlatformTimer::TickCount() % kDealNumbers + 1);
+    table.LoadGameDefinition(text, dealNumber);
     ResetAfterLoad();
     SyncStatistics();
 }
 
 void SolitärGame::ResetAfterLoad() {
     // The old cards are gone: nothing may still point at them.
+    ClearHelp();
     grabbedCard = nullptr;
     buttonHeld = dragMoved = false;
     doubleClickLockout = 0.0;
@@ -181,6 +191,7 @@ void SolitärGame::Update() {
         for (KartenStapel* pile : piles)
             pile->dropHighlight = false;
         UpdateHighlights();
+        UpdateHelp();
         table.UpdatePiles(app->realFrameTime);
         StepBounce();
         table.UpdateTimeScore(app->frameTime);
@@ -234,7 +245,8 @@ void SolitärGame::DrawCards() {
 
 void SolitärGame::DrawStatusBar() {
     BitmapText& caption = captionText;
-    const std::string text = StatusCaption();
+    const std::string text =
+        StatusCaption() + "   " + app->UiTextOrEmpty(uiTextDeal) + " " + std::to_string(dealNumber);
     if (text != captionShown) {
         caption.SetText(text);
         caption.SetSize(statusTextSize);
@@ -272,6 +284,7 @@ void SolitärGame::Render() {
     }
     for (int slot = 0; slot <= 8; ++slot)
         if (elementActive[slot] && elements[slot]) elements[slot]->Draw(0.0f, 0.0f);
+    DrawHelpNotice();
     DrawStatusBar();
     if (idleTime >= hintDelay && app->showInfos && sceneMode == ModePlaying) RuleHint();
 }

@@ -5,6 +5,7 @@
 // opened directly, the DirectGameScene) holds it as its child and forwards input,
 // Update and Render to it, asking CheckGameEnd after every Update.
 #include "app/Game.h"
+#include "game/PlayerHelp.h"
 #include "game/ScreenLabel.h"
 #include "media/BitmapText.h"
 #include "rules/KartenTisch.h"
@@ -15,8 +16,12 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "rules/MoveScript.h"
 
 class Card;
+class SolverTask;
 class GameStatistics;
 class GUIElement;
 class KartenStapel;
@@ -181,6 +186,19 @@ public:
     // when both are the same.
     std::string StatusCaption() const;
 
+    // ---- Player help (SolitärGameHelp.cpp) ----
+    // The hint key: searches a winning line from the table on a worker thread;
+    // its first move is then marked (the card and where it goes).
+    void RequestHint();
+    HelpSituation Help() const { return help; }
+    // The marks of a shown hint: the card to move (or the pile to click) and its target.
+    Card* hintCard = nullptr;
+    KartenStapel* hintPile = nullptr;
+    KartenStapel* hintTarget = nullptr;
+    static constexpr uint32_t HintKey = 0x72; // F3
+    // The number of the running deal (the seed it was dealt from).
+    uint32_t DealNumber() const { return dealNumber; }
+
     // The table model: piles, deck, goalPileIds, undo history, score and clock.
     KartenTisch table;
     PtrList<KartenStapel, true>& piles = table.piles;
@@ -249,6 +267,30 @@ private:
                              float scaleY = 1.0f);
     void DrawCards();
     void DrawStatusBar();
+
+    // Player help (SolitärGameHelp.cpp).
+    void UpdateHelp();
+    void MarkHint();
+    void ClearHelp();
+    void CheckAutoFinish();
+    void StepAutoFinish();
+    void DrawHelpNotice();
+    // Table changes are told by this count of moves and history steps.
+    long long TableStamp() const;
+    bool ShortcutKey(uint32_t key);
+
+    uint32_t dealNumber = 0;
+    HelpSituation help = HelpSituation::Idle;
+    std::unique_ptr<SolverTask> solverTask;
+    std::string definitionBytes; // of the running game, for the searches' copies
+    long long helpStamp = -1;    // the table the help belongs to
+    long long finishCheckedStamp = -1;
+    double helpTime = 0.0;
+    std::vector<ScriptMove> finishLine;
+    size_t finishStep = 0;
+    bool controlHeld = false, shiftHeld = false;
+    BitmapText helpText;
+    std::string helpShown = "\x01";
 
     std::optional<uint32_t> seed;
     // Texts are laid out when they change, not every frame.

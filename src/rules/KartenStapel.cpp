@@ -136,7 +136,7 @@ void KartenStapel::UpdatePile(double realFrameTime) {
         c->Step(realFrameTime);
     for (Card* c : faceDownCards)
         c->Step(realFrameTime);
-    AutoFillLinked();
+    FillLinkedPiles();
 }
 
 int KartenStapel::MoveCountFor(const Card* card) const {

@@ -165,6 +165,15 @@ public:
     bool FetchFromLinked();
     // Turns the visible cards over onto the face-down cards, keeping their order.
     void TurnVisibleFaceDown();
+    // AUTO_FILL_VERKN, run by UpdatePile: every completely empty linked pile gets
+    // this pile's top visible card. True when a card moved.
+    bool FillLinkedPiles();
+
+    // ---- Questions a search asks (KartenStapelRules.cpp) ----
+    // Could the card, by this pile's suit and rank rules, ever be laid on top
+    // when top were this pile's top card? Rules that judge a whole run answer
+    // yes; a pile that receives from nowhere or holds one card at most answers no.
+    bool RulesMightAllowOn(const Card* card, const Card* top) const;
 
     // ---- Double click (AutoMove.cpp) ----
     // Sends a visible card of this pile, with the cards on it, to the first pile
@@ -205,6 +214,4 @@ private:
     bool ShuffleLinkedAndDeal();
     // ANZ_VERKN_LEER: room on the linked piles for a run of count cards.
     bool LinkConditionsAllowRun(int sourceId, int count) const;
-    // AUTO_FILL_VERKN, run by UpdatePile.
-    void AutoFillLinked();
 };

@@ -64,13 +64,16 @@ bool KartenStapel::LinkConditionsAllowRun(int sourceId, int count) const {
     return most >= static_cast<long long>(count);
 }
 
-void KartenStapel::AutoFillLinked() {
-    if (!AUTO_FILL_VERKN) return;
+bool KartenStapel::FillLinkedPiles() {
+    if (!AUTO_FILL_VERKN) return false;
+    bool moved = false;
     for (KartenStapel* linked : linkedPiles) {
-        if (VisibleCount() == 0) return;
+        if (VisibleCount() == 0) break;
         if (linked == this || !linked->IsCompletelyEmpty()) continue;
         linked->AddVisible(TopVisible(), -1, false, 0);
+        moved = true;
     }
+    return moved;
 }
 
 void KartenStapel::TurnVisibleFaceDown() {

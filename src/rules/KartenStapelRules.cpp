@@ -272,3 +272,13 @@ bool KartenStapel::AcceptsCards(Card* card, int count) {
         return false;
     return true;
 }
+
+bool KartenStapel::RulesMightAllowOn(const Card* card, const Card* top) const {
+    if (card == nullptr || top == nullptr) return false;
+    if (sourceIds.empty()) return false;
+    if (MAX_GRÖSSE_SICHTBAR != -1 && MAX_GRÖSSE_SICHTBAR <= 1) return false;
+    // Rules that look along the moved run depend on cards not known here.
+    if (AF == SuitA::ALLE_SELBE || AF == SuitA::ALLE_WECHSEL) return true;
+    if (AW == RankA::STAPEL_PLUS || AW == RankA::STAPEL_MINUS) return true;
+    return SuitRuleAllows(card, top, 1) && RankRuleAllows(card, top, 1, AW);
+}

@@ -243,6 +243,16 @@ void KartenTisch::UpdatePiles(double realFrameTime) {
         pile->UpdatePile(realFrameTime);
 }
 
+bool KartenTisch::SettleFills(int maxRounds) {
+    for (int round = 0; round < maxRounds; ++round) {
+        bool moved = false;
+        for (KartenStapel* pile : piles)
+            moved = pile->FillLinkedPiles() || moved;
+        if (!moved) return true;
+    }
+    return false;
+}
+
 std::vector<KartenStapel*> KartenTisch::PilesWithId(int id) const {
     std::vector<KartenStapel*> result;
     for (KartenStapel* pile : piles)

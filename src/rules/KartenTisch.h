@@ -29,6 +29,9 @@ public:
     static constexpr size_t MaxDefinitionBytes = 4u << 20;
 
     KartenTisch() = default;
+    // A table that draws from a generator of its own, so tables on other
+    // threads (a search, a survey) never touch the shared one.
+    explicit KartenTisch(RandomGenerator& ownGenerator) : random(ownGenerator) {}
     KartenTisch(const KartenTisch&) = delete;
     KartenTisch& operator=(const KartenTisch&) = delete;
 
@@ -61,6 +64,11 @@ public:
 
     // Every pile takes its frame step (card motion, automatic fills).
     void UpdatePiles(double realFrameTime);
+    // Only the automatic fills of those frame steps, round after round in pile
+    // order, until a round moves no card: the card lists end as after the frames
+    // a running game would take. False when they did not come to rest within
+    // maxRounds rounds.
+    bool SettleFills(int maxRounds);
     // The piles whose pileId is id, in pile order.
     std::vector<KartenStapel*> PilesWithId(int id) const;
     // The index of a pile in piles, -1 if it is not one of them.

@@ -11,12 +11,10 @@ constexpr double kFrameTime = 1.0 / 60.0;
 
 KartenStapel* MovePlayer::Pile(int id, std::string& reason) const {
     // Several piles may share an id; the move language reaches the first of them.
-    std::vector<KartenStapel*> found = table.PilesWithId(id);
-    if (found.empty()) {
-        reason = "no pile has ID " + std::to_string(id);
-        return nullptr;
-    }
-    return found.front();
+    for (KartenStapel* pile : table.piles)
+        if (pile->pileId == id) return pile;
+    reason = "no pile has ID " + std::to_string(id);
+    return nullptr;
 }
 
 Card* MovePlayer::VisibleFromTop(KartenStapel& pile, int id, int depth, std::string& reason) const {
@@ -52,7 +50,7 @@ bool MovePlayer::Drag(const ScriptMove& move, std::string& reason) {
         return false;
     }
     target->AddVisible(card, -1, true, source->MoveDepth());
-    table.PushUndoSnapshot();
+    Recorded();
     return true;
 }
 
@@ -62,11 +60,11 @@ bool MovePlayer::Auto(const ScriptMove& move, std::string& reason) {
     Card* card = VisibleFromTop(*source, move.source, move.depth, reason);
     if (!card) return false;
     if (!source->AutoMoveCard(card)) {
-        ++table.failedDoubleClicks;
+        if (history == MoveHistory::Record) ++table.failedDoubleClicks;
         reason = "no pile takes this card";
         return false;
     }
-    table.PushUndoSnapshot();
+    Recorded();
     return true;
 }
 
@@ -81,7 +79,7 @@ bool MovePlayer::Click(const ScriptMove& move, std::string& reason) {
     TableSnapshot before(table.piles);
     bool recorded = pile->FaceDownCount() > 0 ? pile->UncoverByRule() : pile->FetchFromLinked();
     if (recorded) {
-        table.PushUndoSnapshot();
+        Recorded();
         return true;
     }
     if (TableSnapshot(table.piles) == before) {
@@ -89,6 +87,10 @@ bool MovePlayer::Click(const ScriptMove& move, std::string& reason) {
         return false;
     }
     return true;
+}
+
+void MovePlayer::Recorded() {
+    if (history == MoveHistory::Record) table.PushUndoSnapshot();
 }
 
 bool MovePlayer::Apply(const ScriptMove& move, std::string& reason) {
@@ -124,6 +126,10 @@ bool MovePlayer::Apply(const ScriptMove& move, std::string& reason) {
 }
 
 bool MovePlayer::Settle() {
+    if (history == MoveHistory::Skip) {
+        settled = table.SettleFills(kMaxSettleRounds);
+        return settled;
+    }
     settled = false;
     for (int round = 0; round < kMaxSettleRounds && !settled; ++round) {
         TableSnapshot before(table.piles);

@@ -14,9 +14,15 @@ class Card;
 class KartenStapel;
 class KartenTisch;
 
+// Whether the moves are the player's (recorded in the undo history and counted)
+// or a search's trials, which leave history and counters alone and settle the
+// fills without stepping the cards' motion.
+enum class MoveHistory { Record, Skip };
+
 class MovePlayer {
 public:
-    explicit MovePlayer(KartenTisch& table) : table(table) {}
+    explicit MovePlayer(KartenTisch& table, MoveHistory history = MoveHistory::Record)
+        : table(table), history(history) {}
 
     // Applies one move and then settles the table. Returns false when the move is
     // refused, with the reason in reason; the table is then as before the move
@@ -40,6 +46,9 @@ private:
     bool Auto(const ScriptMove& move, std::string& reason);
     bool Click(const ScriptMove& move, std::string& reason);
 
+    void Recorded();
+
     KartenTisch& table;
+    MoveHistory history;
     bool settled = true;
 };

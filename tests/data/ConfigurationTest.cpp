@@ -165,3 +165,18 @@ TEST(Configuration, WriteIntoMissingFolderFailsCleanly) {
     Configuration config;
     EXPECT_FALSE(config.WriteConfigurationFile(dir / "no" / "such" / "solitär.cfg"));
 }
+
+TEST(Configuration, TheAutoFinishKeyAppearsOnlyWhenSwitchedOffAndReadsBack) {
+    TempDir dir;
+    Configuration written;
+    written.autoFinish = false;
+    ASSERT_TRUE(written.WriteConfigurationFile(dir / kConfigurationFileName));
+    EXPECT_NE(TempDir::Read(dir / kConfigurationFileName).find("AUTOFERTIG:\t0\n"),
+              std::string::npos);
+    Configuration read;
+    ASSERT_TRUE(read.ReadConfigurationFile(dir / kConfigurationFileName));
+    EXPECT_FALSE(read.autoFinish);
+    dir.Write("on.cfg", "AUTOFERTIG:\t1\n");
+    ASSERT_TRUE(read.ReadConfigurationFile(dir / "on.cfg"));
+    EXPECT_TRUE(read.autoFinish);
+}

@@ -93,6 +93,7 @@ protected:
         app.mousePileSpeed = 10000;
         app.paused = false;
         app.showInfos = false;
+        app.autoFinish = false; // tests that play to the end make every move themselves
         app.deviation = 0.0f;
         app.shadows = true;
         app.mouseX = app.mouseY = 0;
