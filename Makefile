@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README. Everything else is a helper target.
 BUILD ?= build
 JOBS ?= $(shell nproc)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Collects the .cpp files below the given folders (re-globbed when files appear).
 function(kh_glob_sources out)
   set(result)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one application state record: settings, window and drawing device, archives,
 // texture table, sounds, timer and frame times, mouse position, catalogs, UI texts, run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up, the frame loop and shutdown of the game.
 #include "app/InputScript.h"

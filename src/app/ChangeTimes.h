@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers for telling when a picture next changes (Game::NextChangeIn and the objects
 // the scenes draw).

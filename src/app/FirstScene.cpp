@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene start-up makes current: the main menu, which stays the current scene for the
 // whole run. A game named on the command line is started by the menu at once; the built-in
 // test scene is still there for checking the window and input plumbing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // When the frame loop runs its next frame and whether that frame is drawn. A frame is drawn
 // when input arrived or when the scene said its picture would have changed by now; between

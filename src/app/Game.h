@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scene: the input interface plus the per-frame Update and Render, fourteen GUI element
 // slots with their owner-draw hooks, and the hit test over the active elements.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Timed input events for test runs: each line "FRAME COMMAND ARGS" (see README.md) turns
 // into window messages delivered just before that frame's update.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loading screen shown while textures and sounds load: the splash picture, the caption
 // of the current language and a bar that fills over 57 steps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the command line, the working directory, then the game.
 #include "app/AppState.h"
 #include "app/Application.h"

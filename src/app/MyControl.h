@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input interface of a scene. x and y are client pixel coordinates (unsigned 16-bit
 // values widened), key is a virtual-key code. Every operation does nothing here.

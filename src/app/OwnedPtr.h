@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An owning pointer whose deleter is fixed where the object is handed over, so a holder
 // (such as AppState) can own objects of types it only knows by a forward declaration.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the frame loop, start-up and the scenes need of the sound system.
 #include <cstdint>

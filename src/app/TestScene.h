@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small scene that shows the spine at work: coloured panels built from GUI elements,
 // a hover highlight, a pointer, and a counter of the clicks it received. It stands in as

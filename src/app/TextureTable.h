@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed texture table: which picture of "base.gob" goes into which slot, and the order
 // in which start-up loads them.

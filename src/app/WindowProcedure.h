@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns window messages into calls on the current scene.
 #include "platform/WindowMessage.h"

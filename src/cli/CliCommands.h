@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of kartenhaus-cli. Each returns the process exit status.
 class CliOptions;

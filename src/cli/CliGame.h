@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the deal and replay commands share: finding the game definition, the
 // seed, and printing a table.

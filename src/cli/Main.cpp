@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kartenhaus-cli: deals, replays, checks and soaks games with the rules engine alone,
 // without a window or sound.
 #include "cli/CliCommands.h"

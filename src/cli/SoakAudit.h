@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The invariants of a card table that no move, undo, redo or quick save may
 // break: the piles hold exactly the cards they held after the deal, each in one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kartenhaus-cli soak: every definition of the catalog (or every file given)
 // is played many times by the soak player; the first broken invariant ends the
 // run with the game, seed, step and move that broke it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays one game definition many times with random legal moves, as a player
 // who tries everything would: drags to piles that take the card, double clicks,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/ArchiveMemberStream.h"
 
 bool ArchiveMemberStream::Open(GameArchive* archive, const std::string& name, size_t maxBytes) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text input stream over one archive member, for the word readers of the
 // text formats (game definitions, language and chatter files). The member is

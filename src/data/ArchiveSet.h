@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four archive families the program reads from: "base.gob" alone, and
 // "games.gob", "background.gob" and "cards.gob", each followed by its numbered

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One card set of the card-set catalog ("Cards.typ", "Cards_N.typ"). Its image
 // is a grid of width × height cells: rows 0 … 12 the faces from KÖNIG down to

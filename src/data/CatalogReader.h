@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the card-set and background catalogs: "Cards.typ" then "Cards_1.typ" …
 // "Cards_99.typ" (and "Background.typ", "Background_N.typ") from a folder,

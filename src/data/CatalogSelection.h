@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bookkeeping of choosing a catalog entry (LoadCardSet, SelectBackground):
 // which entry is now the loaded one, and whether anything has to be loaded.

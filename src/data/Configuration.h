@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player's settings as stored in "solitär.cfg". AppState derives from this
 // record, so every setting is an AppState field of the same name.

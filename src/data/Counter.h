@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics counters that grow with every use of the program (clicks, mouse travel,
 // moves): 64-bit, and they stop at their largest value instead of wrapping to negative

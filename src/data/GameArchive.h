@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An open ".gob" archive: a file "GOB\0", an unsigned 32-bit entry count (at
 // least 1), then one 268-byte directory entry per member (data offset, data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds a ".gob" archive: header, directory in the order given, then the
 // member data in the same order. The file is replaced in one step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game catalog: the categories of "Games.kat" and of the add-on catalogs
 // "Games_1.kat" … "Games_99.kat", read from plain files in a folder (never from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One category of the game catalog: a display name, the folder that holds its
 // games' folders, the games in catalog order (owned), and the number of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One game of the game catalog: its display name, its folder inside the
 // category's folder, the category it is listed in and the number of the

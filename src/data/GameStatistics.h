@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics of one game: wins, losses, playing time, moves and the
 // highscore list (best first), kept in "CATEGORY/GAME/stats.hs" in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program-wide statistics: counters over all games and all use of the program, kept in
 // "stats.hs" in the folder of the player's files. Read when the application state is built;

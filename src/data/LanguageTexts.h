@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts the player reads, from ".lng" word lists: the UI texts of the
 // current language ("deutsch.lng" or "english.lng" in the working directory)

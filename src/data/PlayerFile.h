@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One of the player's files (settings, statistics, a quick save) as this run knows it.
 // Writing goes through a temporary file and a rename, and is skipped when the contents are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's ordered list of element pointers. Owning lists delete their
 // elements on removal and on clear; non-owning lists only forget them.

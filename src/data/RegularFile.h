@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a whole file only when it is a regular file (after following links) of
 // at most a given size. A FIFO, a device such as /dev/zero or /dev/urandom, a

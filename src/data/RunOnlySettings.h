@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Settings the program switched off for this run only: sound and music without a working
 // audio device or without music files, a card set or table background whose add-on catalog

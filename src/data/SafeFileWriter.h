@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replaces a file in one step: the contents go to a temporary file beside the
 // target ("NAME.XXXXXX"), which is flushed, closed and then renamed over the

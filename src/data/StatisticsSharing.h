@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Catalog entries that name the same category and game folders (an add-on catalog listing
 // a game again) keep their results in the same stats.hs, so they share one statistics

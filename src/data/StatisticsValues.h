@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Value reading shared by the two statistics files: numbers are single words,
 // and a word that is not a number leaves the value as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/TextEncoding.h"
 
 std::string TextEncoding::Latin1ToUtf8(std::string_view latin1) {

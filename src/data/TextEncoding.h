@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversions between the Latin-1 of the data files and archive member names
 // and the UTF-8 of names on disk. An archive member "Sounds\\win.wav" is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How much of each text file the program reads. A file larger than its byte
 // limit is not read at all (as if it were missing); a reader stops after its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // printf-style formatting of texts that come from data files (UI texts with
 // numbers, chatter answers). Only the arguments the caller passes are used,

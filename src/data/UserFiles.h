@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the player's own files live: the settings, the program-wide statistics, each game's
 // statistics and quick save, and the lock that keeps a second copy of the program away from

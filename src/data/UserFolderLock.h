@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running copy per folder of player files. Two copies on the same files would each
 // write their own older values over the other's at exit, so the second start is turned

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the whitespace-separated words of the program's text files (settings,
 // catalogs, language files). Bytes are Latin-1; a word ends at a blank, tab,

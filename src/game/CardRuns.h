@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing order of the cards: each pile's face-down list, then its visible list, cut
 // into runs of consecutive cards with the same motion mode. Resting runs are drawn first,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The top scene of a game opened directly from the command line (kartenhaus --game
 // CATEGORY/GAME): it holds the card-game scene as its child the way the menu does,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the in-game screens and keys do: the toolbar (history, quick save, new game), the
 // game menu, the rules and statistics pages, Escape and H by screen, the brightness keys,
 // and the hand-over of the table's counters to the statistics.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the in-game screens: the top bar, the menu button, the game menu, the rules
 // page, the toolbar and the statistics page. Buttons show their hover look (the picture
 // below the normal one on the texture) and a red label while the pointer is on them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options page: card set and table background lists with scrolling, card backs,
 // scatter, shadows, rule hints, the two speeds, chatter, pointer style and the background
 // theme, all changed live in the application's settings (saved with them at exit). The

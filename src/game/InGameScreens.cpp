@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The element trees of the in-game screens: the top bar with clock and score, the menu
 // button, the game menu, the options page, the rules page, the toolbar and the statistics
 // page. Each element's id selects both its picture and its action.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the card scene is doing to help the player, as one value: nothing, a
 // hint being searched or shown, a search that found no winning line, or the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/ScreenLabel.h"
 
 void ScreenLabel::Draw(const std::string& value, double size, uint32_t colour, int alignment,

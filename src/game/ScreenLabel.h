@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text of the in-game screens at one place: laid out again only when its text, size,
 // colour, alignment or wrap width change, so a page costs no layout work per frame.

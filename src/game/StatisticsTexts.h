@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the top bar and of a game's statistics page, put together from the UI
 // texts of the current language. Numbers that come from counters or files are brought

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each hook forwards to the character or the animated background when AppState holds one.
 #include "game/ThemeHooks.h"
 

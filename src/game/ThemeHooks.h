@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the card-game scene asks of the talking characters and the animated background.
 // Both hang in AppState (chatterLeft = chatter A, chatterRight = chatter B,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures from the archives: a member's bytes become a texture on the drawing
 // device. The archive side (which archive, which member, loose-file fallback)

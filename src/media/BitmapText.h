@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text set in the bitmap font ("font.PNG", texture slot 1): one line of glyphs with an
 // owned chain of following lines. Texts are Latin-1; the umlauts have glyphs of their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cards in a pile mostly hide each other, and a software renderer pays for every pixel it
 // blends. So a card is drawn only where the card laid on it next leaves it visible: the

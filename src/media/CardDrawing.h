@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cards and empty places drawn from the card-set image (texture slot 4), whose cells are
 // the width × height of the current card set: faces in rows 0 … 12 (KÖNIG down to ASS) and

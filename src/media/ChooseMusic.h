@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The in-game music: a random track of the current theme, loaded at full
 // volume and played when music is on. Tracks are plain files beside the

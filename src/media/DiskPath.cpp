@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/DiskPath.h"
 
 std::string DiskPathOf(const std::string& latin1Name) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one drawing primitive: a source rectangle of a texture, scaled and rotated about an
 // optional centre, translated, and modulated by an ARGB colour, through the sprite batch of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The music of the main menu: one piece that loops while the menu shows.
 #include <cstdint>

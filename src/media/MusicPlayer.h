@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The music player: one piece of music at a time, streamed from a file, with
 // the states nothing loaded (0), stopped (1), paused (2) and playing (3).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound effects: the audio device with 28 slots of decoded WAV sounds,
 // each with ten voices so that one effect can overlap itself ten times, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound system as start-up, the frame loop and the scenes reach it
 // through AppState.
 #include "app/SoundHooks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/SoundTable.h"
 
 const std::array<SoundSlotEntry, SoundTable::slotCount>& SoundTable::Entries() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed table of sound effects: 28 slots, each addressed by a sound id
 // and filled from one WAV member of "base.gob".

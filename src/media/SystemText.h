@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text in the bold system font (the speech bubbles): laid out in a rectangle with the
 // TextFormat flags of the platform font and drawn in an ARGB colour.

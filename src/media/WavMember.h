@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A WAV sound held in memory: the RIFF/WAVE member of an archive split into
 // its format record and its sample data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flying cards behind the menu pages: two full decks, shuffled and dealt into chains of
 // four to six cards (the last chain takes what is left). After a random wait a chain throws its

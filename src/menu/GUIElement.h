@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one widget class: a rectangular piece of a texture at a position relative to its
 // parent, with owned children, a point test, a dock layout, and drawing through a hook of

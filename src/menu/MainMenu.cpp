@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu scene's frame: construction with its seven pages, page switching, the catalog,
 // Update, Render and the mouse pointer.
 #include "menu/MainMenu.h"

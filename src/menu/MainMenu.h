@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The top scene of the program, alive for the whole run: the main page with the language,
 // music and sound switches, the category and game lists, information, statistics and help

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's input: the mouse over its pages (and through to a running game), the element
 // actions, Escape page by page, and the keys of the highscore name entry.
 #include "menu/MainMenu.h"

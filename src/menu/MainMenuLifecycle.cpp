@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game's life under the menu: starting and restarting it, the end of a game (won, left to
 // the menu, or a new game asked for), the counting of the result and the highscore entry.
 #include "menu/MainMenu.h"

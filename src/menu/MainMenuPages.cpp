@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the menu pages draw: panels and buttons with their hover looks, the labels in the
 // current language, the category and game lists in their catalog colours, the statistics
 // and result sheets, the help pages, and the preview tooltip over the game list.

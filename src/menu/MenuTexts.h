@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The composite texts of the menu pages, put together from the UI texts of the current
 // language and the numbers they show. Every UI text is used as a format only through the

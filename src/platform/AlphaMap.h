@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What drawing needs to know about a picture's see-through pixels, kept at two bits a
 // pixel instead of the picture itself: which pixels show anything ("ink": alpha above 0)

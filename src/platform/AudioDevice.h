@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The audio output: the SDL mixer opened on the default device, with a fixed
 // number of voices (mixer channels) on which decoded effects play.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the platform's events into window messages (see WindowMessage.h).
 #include "platform/WindowMessage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the intro video with the FFmpeg libraries, without showing anything:
 // pictures in planar YUV 4:2:0 at one fixed size, with the time each is due,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays a video file full screen in a borderless window of its own, before
 // the program's main window exists. IntroReader decodes it; a PCM sound track,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One piece of music streamed by the SDL mixer from a file. The mixer has a
 // single music channel; the stream that started last owns it.

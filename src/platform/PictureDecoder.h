@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns picture bytes into ARGB rows: PNG straight from the PNG library (one pass, no
 // intermediate picture), any other format the image library knows through it. Pixels of

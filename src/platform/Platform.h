@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start and end of the platform services (video, events, timer, picture decoding), and
 // the error message box.

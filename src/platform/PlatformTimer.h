@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The high-resolution counter with the millisecond tick count as fallback.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing device: everything is drawn into a 1024 × 768 (back-buffer size) picture,
 // which Present scales into the window, keeping its proportions.

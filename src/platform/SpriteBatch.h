@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one sprite batch everything is drawn through: a textured rectangle is drawn at the
 // origin of the current transform, modulated by an ARGB colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bold system font of the speech bubbles: DejaVu Sans Bold through SDL2_ttf, with
 // rectangle layout (word wrap, horizontal and vertical centring) in the manner of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture on the drawing device. The decoded pixels live only in the device's copy; the
 // texture keeps where they came from (the compressed bytes, or the one colour) to rebuild

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A 2-D affine transformation in row-vector form: (x, y) maps to
 // (x * m11 + y * m21 + dx, x * m12 + y * m22 + dy), the convention of the sprite batch.

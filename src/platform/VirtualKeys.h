@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Windows virtual-key codes the scenes react to. Letters and digits are their
 // upper-case ASCII codes ('A' … 'Z', '0' … '9').

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One input or window event, translated from the platform's event queue into the form
 // the window procedure understands: mouse positions as two unsigned 16-bit values, keys

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A few threads that run jobs handed to them, in the order they were handed over. Used for
 // decoding pictures side by side without a thread per picture.

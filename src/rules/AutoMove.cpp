@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The double click: the card goes, with the cards lying on it, to the first pile
 // that takes it, goal piles first, then the others, each group in pile order.
 // There is no search ahead and no other preference.

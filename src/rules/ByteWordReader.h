@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a Latin-1 text as a sequence of words: maximal runs of bytes other than
 // blank, tab, carriage return, line feed, vertical tab and form feed. A word is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One card on the table. The table's deck owns every card; piles hold
 // non-owning pointers and keep owner, cardAbove and cardBelow up to date

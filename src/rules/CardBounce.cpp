@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cards' part of the win animation.
 #include "rules/Card.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The identity of a card: a suit and a rank. Several cards of a deck may share
 // one CardId; cards on the table are always told apart by object identity.

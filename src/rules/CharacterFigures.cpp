@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outlines of the characters beside the table, in the 1024 x 768 layout: for each
 // band of kBandHeight rows from the top, the leftmost and rightmost drawn pixel of any of
 // the character's pictures. Written from the shipped pictures; the layout test reads the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The characters that stand beside the card table, drawn over the cards: where their
 // figures lie in the layout, so that game layouts can keep every card clear of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/FanSqueeze.h"
 
 Vec2 SqueezedOffset(Vec2 offset, Vec2 base, int n, Vec2 cardSize, Vec2 screen,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The part of the table a fan of visible cards must stay inside, and the
 // offset a fan of n cards gets when its configured offset would leave it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loaded contents of a .game file: the piles of the table with their rule
 // values, the deck settings, the goal piles, and the deck built from them.

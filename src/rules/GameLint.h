@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks a game definition for what its author wants to know: keys the reader
 // does not know, rule words that are in no table (they silently count as

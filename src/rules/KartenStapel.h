@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One pile of the table: its face-up and face-down card lists and the rule
 // values its block of the game definition gave it. The same class is stock,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a pile's cards lie on the screen, what lies under a point, and what the
 // empty place shows.
 #include "rules/KartenStapel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The features of a pile that work through its linked piles: the click rules on
 // the face-down cards (KOVA) and on the empty place (KOLA), the per-frame fill of
 // emptied linked piles, and the link conditions inside the move rules.

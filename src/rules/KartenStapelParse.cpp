@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading one pile block of a game definition file.
 #include <string_view>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two questions of a drag: may a card leave this pile, may a run be laid here.
 #include "rules/KartenStapel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card table of one running game, without any drawing or input: the game
 // definition with its piles and deck, and the operations that load, build,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyword tables of the game definition files. Each rule key converts its
 // word with its own table; a word that is in none of a table's rows gets that

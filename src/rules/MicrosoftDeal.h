@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The deal numbering by which FreeCell programs have numbered their deals
 // since the first one shipped with Windows ("deal 11982"): the number seeds the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays moves of the move language on a table exactly as the card scene does
 // with the mouse: a drag asks the source whether it may give the card and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text form of the player's moves, one per line, as the command-line tool
 // replays them and as tests and bug reports write them:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How far the cards of a pile can spread in play: the smallest rectangle that holds
 // its place and every card of it, at every count of face-down and visible cards the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which piles of a table play the same role, so that a search may treat two
 // tables that differ only by swapping the contents of such piles as one: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick save of the running game: the score state and the cards of every
 // pile. Loading rebuilds the game from its definition and replaces the dealt
 // cards by the saved ones; the pile settings always come from the definition.

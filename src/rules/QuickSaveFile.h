@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of quick.sav: the score state of a running game and the cards of every
 // pile. One item per line, key and value separated by a tab:

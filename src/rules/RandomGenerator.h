@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one random generator behind every random choice of the rules engine:
 // state <- state * 214013 + 2531011 (mod 2^32), value = bits 16..30 (0..32767).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words of the rule hint: what the card or the empty place under the pointer
 // accepts, built from the same rule numbers the piles play by and worded by the

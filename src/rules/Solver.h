@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A search for a winning line of any game, over the game's own table model:
 // the moves it tries are the ones the engine's rules allow (SolverMoves), the

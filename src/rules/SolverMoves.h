@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The moves a search may try on a table, asked of the engine's own rules as the
 // card scene asks them: drags that the source lets go and the target takes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One search on a thread of its own, over a copy of a table, so that a window
 // never waits for it: the copy is made from the table's quick save and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transposition table of a search: a set of state keys with open
 // addressing. A key of all zeros marks a free slot, so that one key is stored

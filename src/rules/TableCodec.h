@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Compact forms of the card lists of one table, for a search over it: a state
 // that puts the very same cards back (card numbers of the deck), and a key that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the piles need to know of the application: the screen size their fans
 // must stay inside and the speeds cards travel at. The card scene copies these

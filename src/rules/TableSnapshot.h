@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One undo step: the contents of every pile's two card lists, in pile order.
 // A snapshot holds pointers to the game's cards and owns only its lists; all of

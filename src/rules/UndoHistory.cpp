@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo history, score and time of the running game. Every move records the whole
 // table; undo and redo walk the history without changing it, and a move after an
 // undo throws away the steps that were undone.

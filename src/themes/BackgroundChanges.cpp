@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the animated backgrounds next show another picture. Each figure is paced at its own
 // frame rate while it plays and costs nothing while it waits for its next show; figures
 // that glide (a jumping frog, a falling monkey, the tumbleweed, the leaflets) ask for every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The jungle: a frog that croaks and jumps when clicked, a monkey that scratches, eats the
 // fruit it is offered and drops off its branch on a double click, a dragonfly that makes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the jungle: every figure is a frame of its sheet at the figure's position.
 #include "app/AppState.h"
 #include "media/DrawSprite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An animated background: figures behind (and partly in front of) the card table that move
 // by themselves and react to the player's clicks. The card-game scene routes its drawing,

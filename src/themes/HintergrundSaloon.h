@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The western street with its saloon: a swinging sign, a tumbleweed and leaflets in the
 // wind, targets to shoot (bottle, poster, bull skull and the figure behind the saloon door,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the saloon: the back layer behind the cards, the front layer over them.
 #include "app/AppState.h"
 #include "media/DrawSprite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saloon's answers to the mouse: shots at the targets, the ranch hand, the spots that
 // make leaflets fall, the door that opens on a double click, and the cross-hair hover.
 #include "app/AppState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figures of the jungle whose behaviour is more than a looping phase: their state is
 // plain data so the background (and its tests) can read it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A talking character beside the card table. It idles, now and then says a saying or a
 // two-line joke in a speech bubble, blinks and moves its mouth while it talks, and holds a

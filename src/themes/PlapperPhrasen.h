@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of one talking character, read from its chatter file: eight lists of entries,
 // each filled from the words between a section's opener and its closer.

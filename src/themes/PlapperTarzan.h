@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The jungle man who takes turns with the right-hand woman: no idle talk and no face
 // animation, five questions per conversation, and his first five keywords bring her back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figures of the western street whose state is more than a looping phase.
 #include "platform/Transform2D.h"

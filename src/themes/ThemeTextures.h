@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texture slots of the animated backgrounds' sheets (the fixed texture table).
 namespace ThemeTextures {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the frame loop runs a frame and when it draws one.
 #include "app/FramePacer.h"
 #include "app/Game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the game program itself headless, as CI and the other tests' scripts do.
 #include "../platform/PngBytes.h"
 #include "app/TextureTable.h"

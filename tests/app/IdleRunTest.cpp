@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame loop left alone: a dealt table whose cards have come to rest is drawn only when
 // the clock of its top bar ticks, while every frame still runs (scripts count frames).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loading screen and the texture table, drawn and loaded on the off-screen driver.
 #include "app/LoadingScreen.h"
 #include "../platform/PngBytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game program from a fresh working directory, played through its menu by a script:
 // switching the language, opening a category and a game, winning it and typing the name for
 // the highscore list with Shift, leaving another game before its first move, and quitting

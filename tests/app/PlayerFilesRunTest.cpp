@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program does for the player's files, run as a whole: a second copy on the same
 // files is turned away, only changed files are written, a game's result is on disk as soon
 // as the game ends (a kill afterwards loses nothing), leftovers of interrupted writes go at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole runs of the game program for the tests of what it keeps: a working folder of its
 // own with the build's pictures, sounds, card sets and texts, a catalog of test games (from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scene that writes down every call it receives, for checking what reaches a scene.
 #include "app/AppState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every result counted right, played through the whole program with scripts of input events
 // and checked in the files it wrote: a win below the highscores, a win followed by a new game
 // or the quick save during the bounce, deals left untouched, a double click on the menu after

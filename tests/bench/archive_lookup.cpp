@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looking up one member of a 500-member archive, as the game does for every
 // picture, sound and text it loads.
 #include "data/GameArchive.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading game catalogs at their limits: 1,000 categories, each defined again
 // by an add-on catalog (every block merges into its namesake), and 10,000
 // games that all merge into one category. Both should grow linearly with

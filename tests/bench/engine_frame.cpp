@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole frame of the card game (update, then drawing into the off-screen back buffer
 // with the software renderer) for a two-deck Spider table in the middle of a game: 104
 // cards, ten columns fanned out, the stock dealt twice, the pointer over a column. The

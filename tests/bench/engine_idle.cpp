@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game left alone, headless, on the data directory the build produces: the program runs
 // for ten seconds of wall-clock time with no input and reports the processor time it used
 // (all threads, as a share of one core) and the frames it drew in the last nine of them

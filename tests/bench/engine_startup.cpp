@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the game, headless, on the data directory the build produces:
 //  - the whole program from process start until it exits after its first presented menu
 //    frame (`kartenhaus --frames 1`), with the peak memory and processor time of that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AcceptsCards on a Spider-like column: a descending run checked card by card.
 #include <benchmark/benchmark.h>
 

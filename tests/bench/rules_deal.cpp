@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading, building, shuffling and dealing a two-pack (104-card) game.
 #include <benchmark/benchmark.h>
 

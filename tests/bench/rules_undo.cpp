@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo snapshots of a two-deck table (104 cards on 19 piles): one move's push
 // (which discards the redo branch) plus one undo's restore, and the memory one
 // snapshot holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the real kartenhaus-cli binary of this build and captures what it says.
 #include <sys/wait.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak player: through the binary (options, summary, repeatable seeds, the
 // data directory) and its table checks on their own, each fed a table with
 // one fault put in by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kartenhaus-cli solve and survey, run as the real binary.
 #include <gtest/gtest.h>
 

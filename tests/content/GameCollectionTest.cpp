@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped game collection: the catalog, every game's files, a clean lint, a complete deal
 // from a fixed seed, and a table that fits the screen beside the bars of the card scene.
 #include "ContentFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every game of the collection plays the rules its name promises: each replays a won game
 // (a table of its own deck and the moves that win it, tests/fixtures/content/won/, made by
 // scripts/make-won-games), and each is checked for one rule that tells it from its

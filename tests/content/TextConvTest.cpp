@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text converter refuses what the Latin-1 word-list files cannot hold, naming file and line.
 #include "ContentFiles.h"
 

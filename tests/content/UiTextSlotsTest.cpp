@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both language files against the slot table content/texts/slots.tsv: every slot is there,
 // and every text carries exactly the printf conversions its callers pass.
 #include "ContentFiles.h"

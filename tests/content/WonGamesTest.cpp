@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Complete won games, replayed by kartenhaus-cli from a constructed table (quick-save format)
 // and a moves file, one per family; and moves the rules of each family must refuse.
 #include "ContentFiles.h"

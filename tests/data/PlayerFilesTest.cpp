@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's files: counters that stop at their largest value, writes skipped when nothing
 // changed and reported when they fail, the lock of the folder, leftovers of interrupted
 // writes, settings switched off for one run, and one statistics record per game folder.

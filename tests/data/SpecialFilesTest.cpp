@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Special and oversized files where the program expects its text files: FIFOs
 // and links to endless devices are refused without blocking, files beyond
 // their size limit are not read, and the lists the readers fill stop at their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: the input as text or a stream, and the check
 // that stops the run when a reader broke one of its promises. A broken promise

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the fuzz targets one after the other, niced, each for SECONDS, over its
 # corpus (kept in the fuzz build directory), its committed regression inputs
 # and a seed corpus made afresh from the project's own files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card-set and background catalogs ("Cards.typ", "Background.typ"): any
 // bytes give entries whose texts keep their length limit. The first byte
 // chooses the catalog kind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chatter files of the talking characters: any bytes give eight lists whose
 // entries keep their length limit and hold no "_"; every entry formats safely
 // as the characters format them (the clock answer with hours and minutes);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: any bytes read over the defaults, and what is written
 // back reads as the same settings (writing, reading and writing again gives
 // the same text).

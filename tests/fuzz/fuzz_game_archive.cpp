@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ".gob" archives: any file opens or is refused; every member a lookup finds
 // is read whole from inside the file, damaged members are never read, and a
 // member read through a family or as a text stream gives the same bytes.

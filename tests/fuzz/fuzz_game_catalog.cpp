@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game catalog ("Games.kat" and its add-ons): two catalogs read one after
 // the other merge their categories; every game belongs to the category that
 // lists it, and no two categories share both name and folder.

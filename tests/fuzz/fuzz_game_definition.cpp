@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game definitions (".game"): any bytes load into a table with bounded piles
 // and deck; the deal puts every card in at most one list of one pile; a short
 // random game on it keeps every card (see SoakAudit), and the lint reads the

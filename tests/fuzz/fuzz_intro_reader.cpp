@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The intro reader over any bytes: it opens them or refuses them, and every
 // step keeps its promises: pictures of the size it announced, whose planes
 // can be read end to end, sound in whole samples and bounded steps, and an

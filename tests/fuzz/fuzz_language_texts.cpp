@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language files (".lng" word lists): every entry is a word of the file with
 // "_" and "-" turned into blank and line break, any entry used as a format
 // text formats safely with the arguments the program passes, and every text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Move files: any bytes parse or stop at a line with a message; every parsed
 // move's text parses back to the same move; and the moves played on a real
 // game (Klondike) keep every card (see SoakAudit).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quick saves ("quick.sav"): any bytes read within the reader's limits, write
 // back to text that reads as the same save, and load onto a real game without
 // putting more cards on the piles than the file held; a short random game on

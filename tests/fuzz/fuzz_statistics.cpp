@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statistics files ("stats.hs", per game and program-wide): any bytes read
 // into a record whose highscore names stay terminated, and what is written
 // back reads as the same record. The first byte chooses the kind of file.

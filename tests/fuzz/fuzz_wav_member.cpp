@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WAV members: any bytes parse or are refused; a parsed sound's chunks lay
 // inside the input, and the sound written back parses to the same sound.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word reader under every text format: each word is non-empty, holds no
 // white space, is cut to its length limit, and the words are the input's
 // words in order. The number parsers never fail on what they accept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One card of the win animation: waiting, falling, bouncing off floor and walls, resting.
 #include "rules/Card.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a game straight from the command line.
 #include "TableTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help the table gives, through the window procedure as a player asks for
 // it: the hint key, the keyboard shortcuts, and the cards flying home.
 #include "TableTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-game screens played through the window procedure: the game menu by Escape and by
 // its button (the clock stands still while it is open), the options page changing the
 // card set and the background live, the history buttons, quick save and load, the rules

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played with the mouse through the window procedure, as a person plays them:
 // drags that land and drags that return, double clicks home, the stock and the empty
 // stock, and a won game whose cards bounce until the scene reports its end.

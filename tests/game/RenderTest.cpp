@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the card-game scene draws and in which order: the runs of cards, the table
 // background, the status bar, the hint bubble; and the frame update while paused and
 // the win animation's schedule.

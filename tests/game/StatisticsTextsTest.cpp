@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the top bar and the statistics page: times cut to whole seconds, the win
 // percentage in whole numbers, the rows of the highscore list, and damaged values.
 #include "game/StatisticsTexts.h"

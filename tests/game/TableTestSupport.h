@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the card-table tests share: a games archive built from test and content game files
 // in a folder of this test process, the application state set up for a headless table, a

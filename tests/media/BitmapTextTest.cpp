@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap-font text: glyph codes, advances, alignment, line breaks and wrapping, bounds.
 #include "media/BitmapText.h"
 #include "app/AppState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cards hide each other: the parts a card drawn later covers are left out, and the frame
 // must come out exactly as if everything were drawn whole.
 #include "media/CardCover.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How cards and empty places are cut from the card-set image and placed.
 #include "media/CardDrawing.h"
 #include "app/AppState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestAudio.h"
 #include "media/ChooseMusic.h"
 #include "media/MenuMusic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bold system font of the speech bubbles: size, word wrap and centring.
 #include "platform/SystemFont.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for the media tests: WAV files made in memory, a temporary working
 // directory, and the generator's short test piece.

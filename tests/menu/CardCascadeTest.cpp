@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flying cards behind the menu: two decks in chains of four to six, thrown from above the
 // screen, coming to rest inside it and thrown again.
 #include "menu/CardCascade.h"

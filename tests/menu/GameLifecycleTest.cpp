@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games started from the menu and how they end: left before and after the first move, a new
 // game asked for, won with and without a place in the highscore list, the name typed with
 // Shift, and the statistics files written when the menu ends.

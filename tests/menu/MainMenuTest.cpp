@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu pages as a player uses them: navigation and Escape, the language, music and sound
 // switches, the lists with their scrolling limits and catalog colours, the statistics and
 // help pages, the preview tooltip and the pointer, all through the window procedure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the menu tests share: a fresh working directory per test with a small catalog,
 // language files and a games archive (real game files and previews), the application state

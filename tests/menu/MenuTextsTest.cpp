@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers and texts of the statistics and result pages, and the catalog colours.
 #include "menu/MenuTexts.h"
 

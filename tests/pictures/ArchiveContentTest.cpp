@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the data directory's archives hold: every fixed texture, every catalog entry's picture,
 // every game's files; and the sizes the drawing code cuts from.
 #include "PictureFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the pictures show where the program looks: suit colours in the right columns, the
 // pointer's tip at the point the scene aligns, cards on every preview.
 #include "PictureFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated pictures as the drawing code uses them: font widths, card cells, seams, the
 // colour key, and that the generator gives the same bytes every time.
 #include "../../tools/picgen/src/FontWidths.h"

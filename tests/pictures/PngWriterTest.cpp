@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's PNG writer (fast-to-unpack settings) against cairo's own writer: the
 // same pixels for every premultiplied value, the same colour type, a clean failure.
 #include "PngWriter.h"

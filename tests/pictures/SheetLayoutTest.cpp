@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GUI sheets hold every rectangle the program cuts at its place, without collisions.
 #include "../../tools/picgen/src/SheetTable.h"
 #include "PictureFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every shipped game keeps its cards clear of the characters beside the table: each
 // pile's largest reach in play is checked against the drawn pixels of the shipped
 // character pictures. The outlines the lint uses are checked against the same pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the animated backgrounds' pictures must show where the background looks: a stage
 // open over the card table, nothing over the table while a figure rests, a closed door
 // that hides the figure behind it, and each target's picture under its click box.

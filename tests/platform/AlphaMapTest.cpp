@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-bit alpha map that stands in for a picture's pixels when drawing asks which parts
 // of it are see-through.
 #include "platform/AlphaMap.h"

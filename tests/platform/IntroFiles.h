@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes small AVI files for the intro tests: MJPEG pictures of any size at
 // any timestamp (a picture may differ in size from the stream's header) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The intro reader and player with hostile files: pictures that change size
 // midway, bogus timestamps, a sound track stored all at once, special files,
 // and a player who wants out at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding pictures straight into ARGB rows: every PNG layout gives the pixels the image
 // library's own decoding gives, the colour key turns transparent, and damaged bytes fail.
 #include "platform/PictureDecoder.h"

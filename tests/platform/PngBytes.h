@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds small PNG pictures in memory for tests.
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing device on the off-screen driver: pictures from PNG bytes and what a draw
 // leaves in the back buffer.
 #include "platform/RenderDevice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule words that came after the first game files: supermoves over empty columns,
 // one-suit foundations, chosen deck suits, kings dealt to the bottom, reshuffling and
 // limited redeals, no deal onto an empty column, a fanned three-card waste and

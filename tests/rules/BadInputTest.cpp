@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Malformed definition files: loading always ends, never crashes, and never
 // grows without bound.
 #include <gtest/gtest.h>

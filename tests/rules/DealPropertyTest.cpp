@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Over many seeds and every game definition at hand: after the deal, and after
 // a walk of random legal moves, every card lies in at most one list of one
 // pile, the links agree with the lists, and no card is lost or doubled.

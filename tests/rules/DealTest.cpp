@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dealing the shuffled deck over the piles.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random generator, building the deck and shuffling it.
 #include <gtest/gtest.h>
 

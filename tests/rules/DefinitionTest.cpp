@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading game definition files: keys, order rules, keyword tables, id lists,
 // links, goals and the win test.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where piles put their cards, the hit tests, and the empty-place marker.
 #include <gtest/gtest.h>
 

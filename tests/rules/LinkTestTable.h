@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A hand-wired table for tests of the rules that look at other piles: piles in
 // an owning list (as a loaded game holds them), links resolved by object, and

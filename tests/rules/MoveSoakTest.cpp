@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays random moves on every game of the collection and checks after each one
 // that no card was lost or doubled and that every card knows its pile; at the
 // end the whole history must lead back to the deal and forward again.

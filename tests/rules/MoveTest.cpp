@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving cards between piles and the per-frame card motion.
 #include <gtest/gtest.h>
 

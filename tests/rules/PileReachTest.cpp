@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game's own table margins, and how far a pile's cards can reach in play.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a pile: CanGiveCard, FitsMoveOrder and AcceptsCards, grouped by
 // rule family.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults the fuzz targets and the soak player found in the readers, each kept
 // as the smallest input that showed it.
 #include <gtest/gtest.h>

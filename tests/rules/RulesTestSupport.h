@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small builders for rule tests: cards owned by the test, piles wired to each
 // other by id the way a loaded table wires them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Game files of the collection for solver tests, and the check every returned
 // line must pass: replayed move by move through the engine as the player's

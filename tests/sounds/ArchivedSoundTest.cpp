@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The packed "base.gob" of the data directory holds every sound of the table
 // under its Latin-1 member name, and each one decodes into its slot.
 #include "data/GameArchive.h"

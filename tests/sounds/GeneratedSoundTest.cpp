@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measurements of the generated content: every effect of the sound table and
 // every music track, as the program will play them.
 #include "media/DiskPath.h"

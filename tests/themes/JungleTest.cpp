@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ThemeTestSupport.h"
 #include "media/DrawSprite.h"
 #include "themes/HintergrundDschungel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole way through the running program: start a game, click Lotte's face, type a
 // keyword on the keyboard, press Enter, and find her answer in the bubble of the screenshot.
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chatter files the game ships: every character finds its texts in both languages,
 // every keyword can be typed and reaches its own answer, the keyword indices that carry
 // meaning are there, and every text fits its speech bubble.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The talking characters on their own: the chatter file, typing, keyword lookup, the
 // states of a conversation and of idle talk, and what the keyword groups do.
 #include "PlapperTestSupport.h"

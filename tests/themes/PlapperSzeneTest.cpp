@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The talking characters at the card table: the scene updates and feeds them, only
 // one talks at a time, the jokers change the game, and keys reach them only in play.
 // (That both are drawn with their bubble is seen in the headless run.)

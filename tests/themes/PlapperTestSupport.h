@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the chatter tests share: a chatter text with a keyword at every index that carries
 // meaning, characters loaded from it without any archive, and a player who clicks, types

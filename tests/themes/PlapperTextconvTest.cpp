@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chatter sources of content/chatter become the sectioned files the characters read;
 // what a character could never use is refused with the line that holds it.
 #include "themes/PlapperPhrasen.h"

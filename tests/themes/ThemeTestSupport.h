@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the background tests share: an application state without files or devices, and a
 // clock that advances it by fixed wall-clock frames.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gobtool create ARCHIVE.gob DIR   pack every file below DIR
 // gobtool list ARCHIVE.gob         show the members in directory order
 // gobtool extract ARCHIVE.gob DIR  unpack every member below DIR

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DGOBTOOL=… -DSTAGE_DIR=… -DDATA_DIR=… -P PackArchives.cmake
 # Packs DATA_DIR/NAME.gob from STAGE_DIR/NAME/ for base, cards, background and games,
 # re-packing only when the list of staged files, their sizes or their times changed.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # kh_data: the four archives of the data directory, packed from the staging folders.
 # Included by the top CMakeLists after every producer (pictures, content, sounds) is defined,
 # so that the dependencies can be named. The packing step runs on every build but calls the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game previews (from the staged game files of kh_content) and the contact sheet.
 # Included from Packing.cmake, after every producer is defined.
 set(KH_STAGE_DIR ${CMAKE_BINARY_DIR}/stage)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing generated sound: 16-bit PCM WAV files and MP3 files (LAME).
 #include "Dsp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small signal-processing building blocks for the sound generator. Everything
 // is deterministic: noise comes from a seeded generator, never from the clock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound effects of the program, one synthesised mono sound per slot.
 #include "Dsp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The instruments of the generated music. Each adds one note into a stereo
 // mix with a reverb send; times are in seconds from the start of the piece.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The intro video: a short title animation (a house of cards building itself
 // up, then the title) with a little chime, written as an AVI file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // soundgen: synthesises the program's sound effects, music and intro video.
 //   soundgen effects DIR        every WAV of the sound table below DIR
 //   soundgen track NAME FILE    one music track as MP3

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The music tracks: the menu piece and three jungle and three western pieces,
 // each longer than a minute and seamless when played again from the start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Converts a character's chatter source (Latin-1 lines, comments already dropped) into
 // the sectioned word list the game reads. The source is written for people:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // textconv KIND IN OUT — KIND is plain, uitexts or rules (see TextConverter.h), or chatter
 // (see ChatterConverter.h).
 #include "ChatterConverter.h"

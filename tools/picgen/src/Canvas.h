@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing surface with the few vector helpers every sheet uses.
 #include <cairo.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What distinguishes one card set from another.
 #include "Canvas.h"

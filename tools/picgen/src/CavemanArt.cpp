@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caveman who looks in from the edges of the jungle: a friendly fellow in a fur tunic
 // with a bone club, who waves and goes again.
 #include "JungleArt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two women beside the card table and the jungle man who stands in for the right one.
 // Each woman is drawn standing, head near the top of her picture, the face exactly where
 // the eye and mouth frames are laid over it at run time.

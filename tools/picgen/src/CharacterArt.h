@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The talking characters: two cartoon women (three outfits each) with their eye-and-mouth
 // sheets, and the jungle man. The sheets' eye and mouth frames are drawn over the faces of

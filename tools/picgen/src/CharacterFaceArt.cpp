@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The faces of the two women: eye and mouth frames on plain skin, so that a frame laid over
 // the face at run time matches the picture under it pixel for pixel.
 #include "CharacterArt.h"

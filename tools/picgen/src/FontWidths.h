@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Glyph widths of the bitmap font, in pixels, by glyph code (0–5 are Ü Ä Ö ü ä ö).
 #include <array>

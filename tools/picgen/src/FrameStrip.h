@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Development aid: the same rectangle cut from several screenshots, side by side, to show
 // an animation frame by frame.

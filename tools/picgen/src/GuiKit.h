@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shared look of the interface: paper panels, buttons, round icon buttons.
 #include "Canvas.h"

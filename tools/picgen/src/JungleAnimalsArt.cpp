@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frog, the monkey, the dragonfly, the snapping plant, the snake and the spider.
 #include "JungleArt.h"
 #include "ThemeArt.h"

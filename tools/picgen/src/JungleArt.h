@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The jungle's pictures: the stage (a frame of foliage around the table) and the sheets
 // of its figures, drawn at the frame grids the background cuts.

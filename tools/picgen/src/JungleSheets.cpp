@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "JungleArt.h"
 
 bool DrawJungleSheet(Canvas& canvas, const std::string& name) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The jungle stage: foliage, trunks and lianas around the edges, ferns and a mossy stone
 // along the bottom, and the middle left open for the card table.
 #include "JungleArt.h"

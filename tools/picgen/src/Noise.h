@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Deterministic random numbers and tileable value noise for the table cloths.
 #include <cstdint>

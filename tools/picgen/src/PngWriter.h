@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a cairo picture as PNG with settings chosen for the game's start-up: the pictures
 // are read back row by row on every start, and rows stored without a PNG row filter at a

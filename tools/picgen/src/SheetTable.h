@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every rectangle the program cuts from the fixed GUI sheets, with the sheet sizes.
 // A rectangle is (left, top, right, bottom), right and bottom exclusive. Elements that show

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the generator writes: one staging folder per archive, and a list of what it wrote.
 #include "Canvas.h"

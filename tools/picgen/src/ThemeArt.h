@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small vector helpers shared by the drawings of the animated backgrounds: outlined
 // shapes in the flat cartoon look, leaves, and a loop over the frames of a sheet.

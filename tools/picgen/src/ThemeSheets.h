@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The animated backgrounds' and chatter characters' sheets (texture slots 12–44). Until the
 // themes are drawn properly these are placeholders of the exact sizes and frame grids.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The western street's pictures: the stage (saloon front, store and street around the
 // table) and the sheets of its figures and targets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two people of the street: a ranch hand who pops up from below and waves his hat,
 // and a travelling musician with a guitar who comes by to chat.
 #include "ThemeArt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saloon sign with its chasing lights, the potted cactus that waves, and the leaflets
 // with the torn scraps they leave on the walls.
 #include "GuiKit.h"

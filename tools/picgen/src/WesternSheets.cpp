@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WesternArt.h"
 
 bool DrawWesternSheet(Canvas& canvas, const std::string& name) {

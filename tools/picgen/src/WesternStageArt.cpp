@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The western stage: the saloon's plank front on the left with its doorway, a store with a
 // window on the right, a strip of sky and mesas at the top, the dusty street along the
 // bottom, and the middle left open for the card table.

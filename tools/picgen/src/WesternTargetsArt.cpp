@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The things to shoot in the western street and the saloon's swinging doors: the bottle on
 // its barrel, the wanted poster, the steer skull, the cut-out targets behind the door.
 #include "Noise.h"

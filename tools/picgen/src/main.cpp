@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kh_picgen --stage DIR --group NAME: draws one group of pictures into the staging folders.
 #include "AppIcon.h"
 #include "CardSheet.h"

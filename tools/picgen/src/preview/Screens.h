@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole 1024 × 768 screens put together from the generated sheets exactly as the scenes cut
 // and place them (loading screen, main menu, game list with its preview, a dealt game), for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Renders a game's dealt table, as the card scene shows it, into a preview picture.
 #include "Canvas.h"

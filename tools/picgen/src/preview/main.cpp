@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kh_previews --stage DIR --catalog Games.kat: renders every catalog game's "vorschau.png"
 // from a real deal of its definition, with the first card set on the green cloth.
 #include "preview/Screens.h"
