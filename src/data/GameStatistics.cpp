@@ -86,6 +86,8 @@ bool GameStatistics::Write(const std::filesystem::path& folder) {
     if (path.empty()) return true;
     const std::string text = Text();
     if (file.Holds(path, text)) return true;
+    // A game never played has nothing to keep: no folder and no file for it.
+    if (IsEmpty() && !RegularFile::Exists(path)) return true;
     // The category and game folders are made when there is something to keep; a failure
     // shows as the failed write.
     std::error_code ignored;

@@ -130,6 +130,9 @@ public:
     // be read or is refused.
     int32_t ReadQuickSave(const std::string& path, std::string_view definitionBytes,
                           uint32_t seed);
+    // The table of a save without the deck check: a position set up by hand, for tests
+    // and tools that study a few cards; the game and the command-line tool never use it.
+    void LoadPosition(const QuickSaveFile& save, std::string_view definitionBytes, uint32_t seed);
     // Whether the save holds exactly the cards of the definition's deck.
     bool QuickSaveMatchesDeck(const QuickSaveFile& save, std::string_view definitionBytes) const;
 

@@ -72,6 +72,12 @@ bool KartenTisch::QuickSaveMatchesDeck(const QuickSaveFile& save,
 bool KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes,
                                 uint32_t seed) {
     if (!QuickSaveMatchesDeck(save, definitionBytes)) return false;
+    LoadPosition(save, definitionBytes, seed);
+    return true;
+}
+
+void KartenTisch::LoadPosition(const QuickSaveFile& save, std::string_view definitionBytes,
+                               uint32_t seed) {
     LoadGameDefinition(definitionBytes, seed);
     undoHistory.clear();
     undoIndex = -1;
@@ -126,7 +132,6 @@ bool KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view defi
         pile->LayoutVisible();
     }
     PushUndoSnapshot(); // the loaded table is the only undo state
-    return true;
 }
 
 int32_t KartenTisch::ReadQuickSave(const std::string& path, std::string_view definitionBytes,

@@ -51,7 +51,7 @@ std::unique_ptr<KartenTisch> Position(const std::string& game,
     for (const auto& [id, cards] : piles)
         save.piles.push_back({id, cards, true, 0});
     auto table = std::make_unique<KartenTisch>();
-    table->ReadQuickSave(save, Definition(game), 1);
+    table->LoadPosition(save, Definition(game), 1);
     return table;
 }
 

@@ -116,7 +116,7 @@ TEST_F(HelpTest, WhenOnlyMovesHomeAreLeftTheCardsFlyHomeAndEndTheGame) {
         if (column < 4) pile.cards = {{column, 12, false}, {column, 11, false}};
         save.piles.push_back(pile);
     }
-    Game().table.ReadQuickSave(save, ContentGame("klondike", "klondike"), 1);
+    Game().table.LoadPosition(save, ContentGame("klondike", "klondike"), 1);
     const long long moves = Game().table.movesCounted;
     Frames(2);
     EXPECT_EQ(Game().Help(), HelpSituation::AutoFinishing);

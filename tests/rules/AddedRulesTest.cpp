@@ -204,7 +204,7 @@ TEST(AddedRules, ReshuffleDealsTheFansAnewInThreesTwiceAndUndoKeepsTheCount) {
     QuickSaveFile file;
     file.Read(saved);
     auto restored = std::make_unique<KartenTisch>();
-    restored->ReadQuickSave(file, game, 9);
+    restored->LoadPosition(file, game, 9); // twelve cards were taken off above
     EXPECT_EQ(restored->piles[18]->holenCount, 1);
     EXPECT_TRUE(restored->piles[18]->FetchFromLinked());
     EXPECT_FALSE(restored->piles[18]->FetchFromLinked());

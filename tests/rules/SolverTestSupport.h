@@ -30,7 +30,7 @@ inline std::string CollectionGame(const std::string& categoryAndGame) {
 inline void ExpectLineWins(const std::string& definition, const QuickSaveFile& start,
                            const std::vector<ScriptMove>& line) {
     KartenTisch table;
-    table.ReadQuickSave(start, definition, 7);
+    table.LoadPosition(start, definition, 7);
     MovePlayer player(table);
     player.Settle();
     for (const ScriptMove& move : line) {
