@@ -32,8 +32,9 @@ bool TurnsOver(const KartenStapel& from, const KartenStapel& to) {
 
 PileCapacity LargestCapacity(const KartenStapel& pile, int deckSize) {
     PileCapacity capacity;
-    const int dealtDown = std::max(0, pile.INIT_ANZ_VERDECKT);
-    const int dealtUp = std::max(0, pile.INIT_ANZ_SICHTBAR);
+    // Deal counts of a hand-written file can be huge; no pile holds more than the deck.
+    const int dealtDown = std::clamp(pile.INIT_ANZ_VERDECKT, 0, deckSize);
+    const int dealtUp = std::clamp(pile.INIT_ANZ_SICHTBAR, 0, deckSize);
     bool receives = false, gathers = pile.KOLA != Kola::NICHTS, filled = false;
     if (pile.allPiles) {
         for (const KartenStapel* other : *pile.allPiles) {
