@@ -56,17 +56,27 @@ void CountCard(std::vector<int>& census, int suit, int rank) {
 
 bool KartenTisch::QuickSaveMatchesDeck(const QuickSaveFile& save,
                                        std::string_view definitionBytes) const {
-    // The deck depends on the definition alone, not on the shuffle.
+    // The deck depends on the definition alone, not on the shuffle. A definition that
+    // deals only part of its deck plays with that many cards, whichever the shuffle chose:
+    // the save may hold no card more often than the deck has it, and exactly as many
+    // cards as the deal lays out.
     KartenTisch dealt;
     dealt.settings = settings;
     dealt.LoadGameDefinition(definitionBytes, 0);
     std::vector<int> deckCards = CardCensus(), savedCards = CardCensus();
     for (const Card* card : dealt.deck)
         CountCard(deckCards, card->suit, card->rank);
-    for (const SavedPile& saved : save.piles)
+    size_t savedCount = 0, dealtCount = 0;
+    for (const SavedPile& saved : save.piles) {
         for (const SavedCard& card : saved.cards)
             CountCard(savedCards, card.suit, card.rank);
-    return deckCards == savedCards;
+        savedCount += saved.cards.size();
+    }
+    for (const KartenStapel* pile : dealt.piles)
+        dealtCount += static_cast<size_t>(pile->TotalCount());
+    for (size_t i = 0; i < deckCards.size(); ++i)
+        if (savedCards[i] > deckCards[i]) return false;
+    return savedCount == dealtCount;
 }
 
 bool KartenTisch::ReadQuickSave(const QuickSaveFile& save, std::string_view definitionBytes,
