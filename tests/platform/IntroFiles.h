@@ -15,7 +15,7 @@ extern "C" {
 
 namespace IntroFiles {
 
-struct PictureSpec {
+struct PictureShape {
     int width, height;
     int64_t pts; // in 1/25 s
 };
@@ -27,37 +27,37 @@ struct SoundSpec {
     bool allBeforePictures = false; // one-second packets, all at the start of the file
 };
 
-inline bool EncodePicture(AVFormatContext* format, AVStream* stream, const PictureSpec& spec,
+inline bool EncodePicture(AVFormatContext* format, AVStream* stream, const PictureShape& shape,
                           AVPacket* packet) {
     const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_MJPEG);
     AVCodecContext* encoder = codec ? avcodec_alloc_context3(codec) : nullptr;
     if (!encoder) return false;
-    encoder->width = spec.width;
-    encoder->height = spec.height;
+    encoder->width = shape.width;
+    encoder->height = shape.height;
     encoder->pix_fmt = AV_PIX_FMT_YUVJ420P;
     encoder->time_base = AVRational{1, 25};
     encoder->flags |= AV_CODEC_FLAG_BITEXACT;
     AVFrame* frame = av_frame_alloc();
     bool ok = frame && avcodec_open2(encoder, codec, nullptr) >= 0;
     if (ok) {
-        frame->width = spec.width;
-        frame->height = spec.height;
+        frame->width = shape.width;
+        frame->height = shape.height;
         frame->format = AV_PIX_FMT_YUVJ420P;
         ok = av_frame_get_buffer(frame, 0) >= 0;
     }
     if (ok) {
         for (int plane = 0; plane < 3; ++plane) {
-            const int rows = plane == 0 ? spec.height : (spec.height + 1) / 2;
+            const int rows = plane == 0 ? shape.height : (shape.height + 1) / 2;
             for (int y = 0; y < rows; ++y)
                 for (int x = 0; x < frame->linesize[plane]; ++x)
                     frame->data[plane][y * frame->linesize[plane] + x] =
                         static_cast<uint8_t>(plane == 0 ? (x * 7 + y * 3) : 128);
         }
-        frame->pts = spec.pts;
+        frame->pts = shape.pts;
         ok = avcodec_send_frame(encoder, frame) >= 0 && avcodec_send_frame(encoder, nullptr) >= 0;
         while (ok && avcodec_receive_packet(encoder, packet) >= 0) {
             packet->stream_index = stream->index;
-            packet->pts = packet->dts = spec.pts;
+            packet->pts = packet->dts = shape.pts;
             av_packet_rescale_ts(packet, AVRational{1, 25}, stream->time_base);
             ok = av_write_frame(format, packet) >= 0;
         }
@@ -86,7 +86,7 @@ inline bool WriteSound(AVFormatContext* format, AVStream* stream, const SoundSpe
 // Writes the file; the stream header gives the size of the first picture. AVI
 // numbers its pictures (a gap is filled with empty ones), so pictures with
 // timestamps of their own go into a container that keeps them ("matroska").
-inline bool Write(const std::string& path, const std::vector<PictureSpec>& pictures,
+inline bool Write(const std::string& path, const std::vector<PictureShape>& pictures,
                   const SoundSpec& sound = {}, const char* container = "avi") {
     if (pictures.empty()) return false;
     AVFormatContext* format = nullptr;

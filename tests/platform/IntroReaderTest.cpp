@@ -91,7 +91,7 @@ TEST_F(IntroReaderTest, ABogusTimestampNeitherStallsNorStretchesTheIntro) {
     EXPECT_LE(result.dues[2], 0.04 + IntroReader::kMaxFrameGap + 1e-9);
 
     // A picture every 1.5 s for 90 s: the intro ends after kMaxSeconds.
-    std::vector<IntroFiles::PictureSpec> slow;
+    std::vector<IntroFiles::PictureShape> slow;
     for (int i = 0; i < 60; ++i)
         slow.push_back({16, 16, int64_t{i} * 75 / 2});
     const fs::path longFile = Path("long.avi");
@@ -144,7 +144,7 @@ TEST_F(IntroReaderTest, SpecialFilesAreRefusedWithoutWaiting) {
 class IntroPlayTest : public IntroReaderTest {
 protected:
     void SetUp() override {
-        std::vector<IntroFiles::PictureSpec> pictures;
+        std::vector<IntroFiles::PictureShape> pictures;
         for (int i = 0; i <= 30; ++i)
             pictures.push_back({16, 16, int64_t{i} * 25});
         ASSERT_TRUE(IntroFiles::Write(Path("long.avi"), pictures, {}, "matroska"));
