@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction, the frame update and the drawing of the card-game scene.
 #include "game/SolitärGame.h"
 

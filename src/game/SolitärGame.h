@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card-game scene: one running solitaire game. It owns the table model (piles, deck,
 // undo history, score and clock), turns the left mouse button into card moves, draws the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the card table's picture next changes by itself: gliding or bouncing cards, the
 // clock and score of the top bar, the rule hint fading in, the options page's card preview,
 // the talking characters and the animated background.

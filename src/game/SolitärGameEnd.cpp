@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of a game: the win detected once, the bouncing cards, the click that skips them.
 #include "app/AppState.h"
 #include "app/SoundHooks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help the card scene gives: the hint key (a winning line searched on a
 // worker thread over a copy of the table, its first move marked), and the
 // cards flying home by themselves once the rest of the game is certain.

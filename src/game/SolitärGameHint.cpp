@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule hint bubble: what the card or the empty place under the pointer accepts.
 #include "app/AppState.h"
 #include "game/SolitärGame.h"

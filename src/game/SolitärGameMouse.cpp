@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse play on the table: hover, grab, drag, drop, click rules and the double click.
 #include "app/AppState.h"
 #include "app/SoundHooks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The woman at the left screen edge: sayings and two-line jokes when idle, seven questions
 // per conversation, the time of day, the two jokers (win the game, lift every pile rule)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The woman at the right screen edge: sayings when idle, five questions per conversation,
 // the time of day, the quit keyword, a scripted change of outfit and the swap with the
